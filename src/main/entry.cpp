@@ -1,0 +1,25 @@
+// Glean's entry point: one instance, the main window, the message loop.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "base/errors.h"
+#include "main/body.h"
+#include "main/single_instance.h"
+#include "ui/application.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+  if (glean::ActivateRunningInstance()) return 0;
+  glean::win::UniqueHandle mutex = glean::CreateInstanceMutex();  // lives until the end
+
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&icc);
+  try {
+    glean::TBody body(instance);
+    body.Show(showCommand);
+    return glean::ui::RunMessageLoop(body.Handle());
+  } catch (const glean::Exception& e) {
+    glean::ui::ShowErrorMessage(nullptr, e.Message());
+    return 1;
+  }
+}

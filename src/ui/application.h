@@ -1,0 +1,26 @@
+// The program's message loop and its error report: an exception that leaves an event
+// handler is shown in a message box and the program goes on.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <string>
+
+namespace glean::ui {
+
+extern const char kApplicationTitle[];  // "グリーナ！"
+
+// Shows `message` in a message box with the error icon, captioned with the title.
+void ShowErrorMessage(HWND owner, const std::string& message);
+
+// Runs `handler`, reporting any exception it raises instead of letting it unwind
+// through the window system.
+void Guarded(HWND owner, const std::function<void()>& handler);
+
+// Dispatches messages until WM_QUIT; returns its exit code. `dialogWindow`, when set,
+// gets keyboard navigation between its controls.
+int RunMessageLoop(HWND dialogWindow);
+
+}  // namespace glean::ui

@@ -1,0 +1,77 @@
+// A second start of Glean restores the first and shows no window of its own.
+#include <gtest/gtest.h>
+
+#include "harness/process.h"
+
+namespace glean::test {
+namespace {
+
+const char kTitle[] = "グリーナ！";
+
+int CountTopWindowsOf(DWORD pid) {
+  struct Args {
+    DWORD pid;
+    int count;
+  } a{pid, 0};
+  EnumWindows(
+      [](HWND h, LPARAM lp) -> BOOL {
+        auto* a = reinterpret_cast<Args*>(lp);
+        DWORD p = 0;
+        GetWindowThreadProcessId(h, &p);
+        if (p == a->pid && IsWindowVisible(h)) ++a->count;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&a));
+  return a.count;
+}
+
+TEST(SingleInstance, SecondStartRestoresTheFirstAndEnds) {
+  TestProcess first = TestProcess::Start(GleanExePath());
+  HWND body = first.WaitForWindow("TBody", kTitle);
+  ASSERT_NE(body, nullptr);
+  SendMessageA(body, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  ASSERT_TRUE(WaitUntil([&] { return IsIconic(body) != FALSE; }));
+
+  TestProcess second = TestProcess::Start(GleanExePath());
+  ASSERT_TRUE(second.WaitForExit(10000));
+  EXPECT_EQ(second.ExitCode(), 0u);
+  EXPECT_TRUE(WaitUntil([&] { return !IsIconic(body); }));
+  EXPECT_TRUE(IsWindowVisible(body));
+  EXPECT_EQ(CountTopWindowsOf(second.Id()), 0);
+}
+
+LRESULT CALLBACK PlainProc(HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProcA(h, m, w, l); }
+
+TEST(SingleInstance, ForeignTBodyWithoutOurTitleIsLeftAlone) {
+  // Another program holding the mutex name and a "TBody" window of another title.
+  HANDLE mutex = CreateMutexA(nullptr, FALSE, "hGlean");
+  ASSERT_NE(mutex, nullptr);
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = PlainProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "TBody";
+  RegisterClassA(&wc);
+  HWND other = CreateWindowA("TBody", "other program", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                             nullptr, nullptr, wc.hInstance, nullptr);
+  ASSERT_NE(other, nullptr);
+  ShowWindow(other, SW_SHOWMINIMIZED);
+
+  TestProcess glean = TestProcess::Start(GleanExePath());
+  EXPECT_TRUE(glean.WaitForExit(10000));
+  EXPECT_EQ(CountTopWindowsOf(glean.Id()), 0);
+  EXPECT_TRUE(IsIconic(other));
+
+  DestroyWindow(other);
+  CloseHandle(mutex);
+}
+
+TEST(SingleInstance, MainWindowHasClassAndCaption) {
+  TestProcess glean = TestProcess::Start(GleanExePath());
+  HWND body = glean.WaitForWindow("TBody", nullptr);
+  ASSERT_NE(body, nullptr);
+  EXPECT_EQ(WindowText(body), kTitle);
+  EXPECT_EQ(GetWindow(body, GW_OWNER), nullptr);  // its own taskbar button
+}
+
+}  // namespace
+}  // namespace glean::test
