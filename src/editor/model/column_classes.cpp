@@ -1,0 +1,148 @@
+#include "editor/model/column_classes.h"
+
+#include <algorithm>
+
+#include "base/sjis.h"
+
+namespace glean {
+
+const TDelimiters& DefaultDelimiters() {
+  static const TDelimiters set = [] {
+    TDelimiters d;
+    auto range = [&d](int lo, int hi) {
+      for (int c = lo; c <= hi; ++c) d.set(static_cast<size_t>(c));
+    };
+    range(0x00, 0x2F);
+    range(0x3A, 0x40);
+    range(0x5B, 0x5E);
+    range(0x60, 0x60);
+    range(0x7B, 0x80);
+    range(0xA0, 0xA5);
+    range(0xFD, 0xFF);
+    return d;
+  }();
+  return set;
+}
+
+namespace {
+int TabFill(int column, const TColumnMetrics& m) {
+  int t = std::max(m.TabSpaceCount, 1);
+  int n = t - column % t - 1;
+  if (m.WordWrap) n = std::min(n, m.WrapByte - column % m.WrapByte - 1);
+  return n;
+}
+}  // namespace
+
+std::string BuildColumnClasses(std::string_view text, const TColumnMetrics& m,
+                               const TDelimiters& delimiters) {
+  const size_t limit = m.WordWrap ? static_cast<size_t>(m.WrapByte) + 3 : 1000;
+  std::string classes;
+  classes.reserve(std::min(text.size(), limit) + 2);
+  size_t i = 0;
+  while (i < text.size() && classes.size() < limit) {
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    // A lead byte with nothing after it is kept as a byte of its own: no row may end
+    // half-way through a character that is not there.
+    if (sjis::IsLeadByte(c) && i + 1 < text.size()) {
+      classes += "45";
+      i += 2;
+      continue;
+    }
+    classes += delimiters.test(c) ? '2' : '1';
+    if (c == '\t') classes.append(static_cast<size_t>(TabFill(int(classes.size()) - 1, m)), '3');
+    ++i;
+  }
+  return classes;
+}
+
+int DisplayWidth(std::string_view text, const TColumnMetrics& m) {
+  if (text.find('\t') == std::string_view::npos) return static_cast<int>(text.size());
+  int width = 0;
+  for (size_t i = 0; i < text.size();) {
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    if (sjis::IsLeadByte(c) && i + 1 < text.size()) {
+      width += 2;
+      i += 2;
+    } else {
+      width += c == '\t' ? TabFill(width, m) + 1 : 1;
+      ++i;
+    }
+  }
+  return width;
+}
+
+bool IsIn(std::string_view ch, std::string_view set) {
+  if (ch.empty()) return false;
+  for (size_t i = 0; i < set.size();) {
+    size_t len = sjis::CharLength(set, i);
+    if (set.substr(i, len) == ch) return true;
+    i += len;
+  }
+  return false;
+}
+
+// ---------------------------------------------------------------------------------------
+
+void TEditorAttributeArray::Init(std::string_view text, std::string classes) {
+  text_ = text;
+  classes_ = std::move(classes);
+  classes_ += '0';
+  position_ = 0;
+  byteIndex_ = 0;
+  current_ = ' ';
+  Next();
+}
+
+void TEditorAttributeArray::Next() {
+  if (current_ == '0') return;
+  ++position_;
+  current_ = ClassAt(position_);
+  if (current_ != '3') ++byteIndex_;
+}
+
+void TEditorAttributeArray::Prev() {
+  if (position_ <= 1) return;
+  char left = current_;
+  --position_;
+  current_ = ClassAt(position_);
+  if (left != '3') --byteIndex_;
+}
+
+void TEditorAttributeArray::MoveTo(int column) {
+  while (current_ != '0' && position_ < column) Next();
+  while (position_ > 1 && position_ > column) Prev();
+}
+
+std::string_view TEditorAttributeArray::CurrentChar() const {
+  size_t bi = static_cast<size_t>(byteIndex_);
+  switch (current_) {
+    case '0':
+      return {};
+    case '5':
+      return bi >= 2 && bi <= text_.size() ? text_.substr(bi - 2, 2) : std::string_view{};
+    case '4':
+      return bi >= 1 && bi + 1 <= text_.size() ? text_.substr(bi - 1, 2) : std::string_view{};
+    default:
+      return bi >= 1 && bi <= text_.size() ? text_.substr(bi - 1, 1) : std::string_view{};
+  }
+}
+
+std::string_view TEditorAttributeArray::NextChar() {
+  int position = position_;
+  Next();
+  std::string_view ch = CurrentChar();
+  if (position_ != position) Prev();
+  return ch;
+}
+
+void TEditorAttributeArray::BackOneChar() {
+  Prev();
+  if (current_ == '4') Prev();
+}
+
+void TEditorAttributeArray::ForwardOneChar() {
+  Next();
+  if (current_ == '4') Next();
+}
+
+}  // namespace glean

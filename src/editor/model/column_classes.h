@@ -1,0 +1,60 @@
+// The wrap works on one class character per display column of a row's text:
+//   '1' single-byte non-delimiter, '2' single-byte delimiter (a tab is one),
+//   '3' filler column of a tab, '4' lead byte, '5' trail byte of a double-byte character.
+// TEditorAttributeArray is the column cursor over a text and its classes.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "editor/model/attached_editor.h"
+
+namespace glean {
+
+struct TColumnMetrics {
+  int TabSpaceCount = 8;  // T
+  int WrapByte = 80;      // W
+  bool WordWrap = false;
+};
+
+// Builds the class string of `text`, stopping once it is W + 3 long (word wrap on) or
+// 1000 long (off). A tab fills to the next tab stop and, with word wrap on, never past
+// the end of a row.
+std::string BuildColumnClasses(std::string_view text, const TColumnMetrics& m,
+                               const TDelimiters& delimiters);
+
+// Display width of a row text: tabs expanded as the class string expands them, a
+// double-byte character 2 columns.
+int DisplayWidth(std::string_view text, const TColumnMetrics& m);
+
+// True when the one- or two-byte `ch` equals a character of `set` (walked character by
+// character); an empty `ch` is in no set.
+bool IsIn(std::string_view ch, std::string_view set);
+
+class TEditorAttributeArray {
+ public:
+  void Init(std::string_view text, std::string classes);
+  void Next();
+  void Prev();
+  void MoveTo(int column);
+  int ColumnCount() const { return static_cast<int>(classes_.size()) - 1; }
+  std::string_view CurrentChar() const;
+  std::string_view NextChar();
+  void BackOneChar();
+  void ForwardOneChar();
+
+  int Position() const { return position_; }  // 1-based column, 0 before the first
+  char Current() const { return current_; }   // class at Position, '0' past the end
+  int ByteIndex() const { return byteIndex_; }  // 1-based byte of the character
+
+ private:
+  char ClassAt(int position) const { return classes_[static_cast<size_t>(position - 1)]; }
+
+  std::string_view text_;
+  std::string classes_;  // with the '0' sentinel
+  int position_ = 0;
+  char current_ = '0';
+  int byteIndex_ = 0;
+};
+
+}  // namespace glean

@@ -1,0 +1,144 @@
+#include "editor/model/undo.h"
+
+#include "editor/model/screen_strings.h"
+
+namespace glean {
+
+TUndoData& TUndoDataList::Add(std::unique_ptr<TUndoData> record) {
+  items_.push_back(std::move(record));
+  return *items_.back();
+}
+
+void TUndoDataList::Delete(int i) {
+  if (i < 0 || i >= Count()) return;
+  items_.erase(items_.begin() + i);
+}
+
+TUndoData& TEditorUndoObj::NewUndoRecord() {
+  auto record = std::make_unique<TUndoData>();
+  if (IAttachedEditor* active = list_.ActiveEditor()) {
+    record->CaretRow = active->Row();
+    record->CaretCol = active->Col();
+  }
+  TUndoData& added = undoList_.Add(std::move(record));
+  if (undoList_.Count() > undoListMax_) undoList_.Delete(0);
+  if (!replaying_) redoList_.Clear();
+  return added;
+}
+
+void TEditorUndoObj::PushRedo(const TUndoData& record) {
+  auto copy = std::make_unique<TUndoData>(record);
+  if (IAttachedEditor* active = list_.ActiveEditor()) {
+    copy->CaretRow = active->Row();
+    copy->CaretCol = active->Col();
+  }
+  redoList_.Add(std::move(copy));
+}
+
+void TEditorUndoObj::ClearUndo() {
+  undoList_.Clear();
+  redoList_.Clear();
+}
+
+void TEditorUndoObj::Replay(const TUndoData& record, std::string& text,
+                            TRowAttribute& attribute, int& newCount) {
+  TLineText current;
+  if (record.RowCount > 0) current = list_.GetLineText(record.Row, record.RowCount);
+  text = std::move(current.Text);
+  attribute = current.LastAttribute;
+  const int n = current.RowsTaken;
+
+  if (record.RowAttribute == TRowAttribute::Invalid) {
+    uint16_t marks = list_.DeleteRows(record.Row, n);
+    if (list_.Count() == 0) {
+      list_.ExcludeMarks(marks);
+    } else if (marks != 0) {
+      int target = std::min(record.Row, list_.Count() - 1);
+      list_.SetRowMarks(target, list_.RowMarks(target) | marks);
+    }
+    newCount = 0;
+  } else {
+    TEditorStringList rows;
+    list_.WrapText(record.Text, rows);
+    if (record.RowAttribute == TRowAttribute::Wrapped && rows.Count() > 1 &&
+        rows.Ref(rows.Count() - 1).empty())
+      rows.Delete(rows.Count() - 1);
+    rows.SetRowAttribute(rows.Count() - 1, record.RowAttribute);
+    newCount = rows.Count();
+    list_.ReplaceRows(record.Row, n, rows);
+  }
+  int reparsed = list_.ReparseFrom(record.Row, true);
+  list_.SetLastUpdate(record.Row, n, newCount, reparsed);
+}
+
+void TEditorUndoObj::Undo() {
+  if (undoList_.Count() == 0) return;
+  TUndoData& record = undoList_.Last();
+  IAttachedEditor* active = list_.ActiveEditor();
+  if (active) active->HideCaret();
+  try {
+    list_.BeginUpdate();
+    try {
+      std::string text;
+      TRowAttribute attribute;
+      int newCount;
+      Replay(record, text, attribute, newCount);
+      record.RowCount = newCount;
+      record.RowAttribute = attribute;
+      record.Text = std::move(text);
+      PushRedo(record);
+    } catch (...) {
+      list_.EndUpdate();
+      throw;
+    }
+    list_.EndUpdate();
+  } catch (...) {
+    if (active) active->ShowCaret();
+    throw;
+  }
+  if (active) {
+    active->SetRow(record.CaretRow);
+    active->SetCol(record.CaretCol);
+    active->ShowCaret();
+  }
+  undoList_.Delete(undoList_.Count() - 1);
+}
+
+void TEditorUndoObj::Redo() {
+  if (redoList_.Count() == 0) return;
+  TUndoData& record = redoList_.Last();
+  IAttachedEditor* active = list_.ActiveEditor();
+  if (active) active->HideCaret();
+  try {
+    list_.BeginUpdate();
+    try {
+      std::string text;
+      TRowAttribute attribute;
+      int newCount;
+      Replay(record, text, attribute, newCount);
+      replaying_ = true;
+      TUndoData& inverse = NewUndoRecord();
+      inverse.Row = record.Row;
+      inverse.RowCount = newCount;
+      inverse.RowAttribute = attribute;
+      inverse.Text = std::move(text);
+    } catch (...) {
+      replaying_ = false;
+      list_.EndUpdate();
+      throw;
+    }
+    replaying_ = false;
+    list_.EndUpdate();
+  } catch (...) {
+    if (active) active->ShowCaret();
+    throw;
+  }
+  if (active) {
+    active->SetRow(record.CaretRow);
+    active->SetCol(record.CaretCol);
+    active->ShowCaret();
+  }
+  redoList_.Delete(redoList_.Count() - 1);
+}
+
+}  // namespace glean
