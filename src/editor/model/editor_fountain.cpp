@@ -15,8 +15,8 @@ TEditorColors::TEditorColors(TEditorFountain* fountain) : fountain_(fountain) {
 TFountainColor& TEditorColors::Reserve() { return fountain_->Reserve(); }
 
 void TEditorColors::Assign(TEditorColors& source) {
-  BeginUpdate();
   fountain_->NotifyEventList().BeginUpdate();  // the Reserve colour notifies there
+  BeginUpdate();
   ank_.Assign(source.ank_);
   comment_.Assign(source.comment_);
   dbcs_.Assign(source.dbcs_);
@@ -28,8 +28,8 @@ void TEditorColors::Assign(TEditorColors& source) {
   Reserve().Assign(source.Reserve());
   url_.Assign(source.url_);
   select_.Assign(source.select_);
-  fountain_->NotifyEventList().EndUpdate();
   EndUpdate();
+  fountain_->NotifyEventList().EndUpdate();
 }
 
 void TEditorColors::ForEach(const TFountain::TColorVisitor& visit) {

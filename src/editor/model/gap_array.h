@@ -54,7 +54,9 @@ class GapArray {
 
  private:
   void MoveGap(size_t pos) {
-    if (pos < gapStart_) {
+    if (gapStart_ == gapEnd_) {  // no gap: nothing to move (and no self-moves)
+      gapStart_ = gapEnd_ = pos;
+    } else if (pos < gapStart_) {
       size_t n = gapStart_ - pos;
       std::move_backward(slots_.begin() + pos, slots_.begin() + gapStart_,
                          slots_.begin() + gapEnd_);

@@ -175,6 +175,13 @@ void TEditorScreenStrings::ReplaceRows(int row, int oldCount, TEditorStringList&
 void TEditorScreenStrings::UpdateRows(int row, int count, const std::string& text) {
   if (row < 0 || count < 0 || row + count - 1 > Count() - 1 || (count == 0 && text.empty()))
     return;
+  if (count == 0 && row == Count() && row > 0 &&
+      RowAttribute(row - 1) == TRowAttribute::EndOfText) {
+    // Rows after an EndOfText row would hide where the text ends: text appended after
+    // it joins the last line instead.
+    UpdateRows(row - 1, 1, Ref(row - 1) + text);
+    return;
+  }
   InUpdate(*this, [&] {
     const int first = std::max(LineStartRow(row), row - 1);
     const int lastReplaced = row + count - 1;
