@@ -1,0 +1,20 @@
+#pragma once
+// Creates the controls of a table in a window and fills them.
+#include <windows.h>
+
+#include <vector>
+
+#include "control_spec.h"
+
+namespace sample_app {
+
+// Name of the window property that holds (tab page + 1) on the controls of a tab page.
+inline constexpr char kPageProperty[] = "GleanSamplePage";
+
+HWND CreateControl(HWND parent, const ControlSpec& spec, int shown_page);
+void CreateControls(HWND parent, const std::vector<ControlSpec>& specs);
+
+// Shows the controls of `page` and hides those of the other pages.
+void ShowTabPage(HWND parent, int page);
+
+}  // namespace sample_app

@@ -1,0 +1,105 @@
+#pragma once
+// The data a scenario is made of: windows, their menus and the controls to create in them.
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace sample_app {
+
+enum class Kind {
+  Label, Button, CheckBox, GroupBox, Edit, MultiEdit, DropDownCombo, DropListCombo,
+  ListBox, MultiListBox, ListView, TreeView, StatusBar, ToolBar, Tab,
+};
+
+struct Rect {
+  int x, y, width, height;
+};
+
+// List box and combo box items; `selected` are item indices (the first one for a
+// single-selection control).
+struct ListItems {
+  std::vector<std::string> items;
+  std::vector<int> selected;
+};
+
+struct Column {
+  std::string title;
+  int width;
+};
+
+struct ListViewData {
+  std::vector<Column> columns = {};
+  std::vector<std::vector<std::string>> rows = {};  // cells by column
+  std::vector<int> selected = {};
+  // Answer item-text queries with a pointer to a no-access page (a broken program).
+  bool unreadable_text = false;
+};
+
+struct TreeNode {
+  int level;  // 0 = root; a node is a child of the nearest node above with level - 1
+  std::string text;
+};
+
+struct TreeData {
+  std::vector<TreeNode> nodes;  // in display order; every node is expanded
+};
+
+enum class PartStyle { Plain, NoBorders, PopOut, OwnerDraw };
+
+struct StatusPart {
+  int right;  // right edge in client pixels, -1 = to the end
+  std::string text;
+  PartStyle style = PartStyle::Plain;
+  unsigned owner_data = 0;  // the value an owner-drawn part carries instead of a text
+};
+
+struct StatusData {
+  std::vector<StatusPart> parts;
+};
+
+struct ToolButton {
+  int command;  // 0 = separator
+  std::string text;
+};
+
+struct ToolBarData {
+  std::vector<ToolButton> buttons;
+};
+
+struct TabData {
+  std::vector<std::string> pages;
+  int shown = 0;
+};
+
+using Content =
+    std::variant<std::monostate, ListItems, ListViewData, TreeData, StatusData, ToolBarData, TabData>;
+
+struct ControlSpec {
+  Kind kind;
+  int id;
+  Rect rect;  // status bars place themselves at the bottom and ignore it
+  std::string text = {};
+  Content content = {};
+  bool checked = false;
+  int page = -1;  // the tab page it belongs to; -1 = not on a page
+};
+
+struct MenuItem {
+  int command;  // 0 = separator
+  std::string text;
+};
+
+// One entry of the menu bar; an empty text is a separator on the bar itself.
+struct MenuSpec {
+  std::string text;
+  std::vector<MenuItem> items;
+};
+
+struct WindowSpec {
+  std::string title;
+  int left, top;  // frame position on the screen
+  std::vector<MenuSpec> menu;
+  std::vector<ControlSpec> controls;  // created in this order
+};
+
+}  // namespace sample_app

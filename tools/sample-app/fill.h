@@ -1,0 +1,21 @@
+#pragma once
+// Fill functions, one per kind of content: they put the table's items into a control
+// that has just been created.
+#include <windows.h>
+
+#include "control_spec.h"
+
+namespace sample_app {
+
+void FillListBox(HWND list, const ListItems& items, bool multiple);
+void FillComboBox(HWND combo, const ListItems& items);
+void FillListView(HWND view, const ListViewData& data);
+void FillTreeView(HWND tree, const TreeData& data);
+void FillStatusBar(HWND bar, const StatusData& data);
+void FillToolBar(HWND bar, const ToolBarData& data);
+void FillTab(HWND tab, const TabData& data);
+
+// Makes the list view answer item-text queries with a pointer to a no-access page.
+void MakeItemTextUnreadable(HWND view);
+
+}  // namespace sample_app

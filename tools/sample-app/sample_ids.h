@@ -1,0 +1,99 @@
+#pragma once
+// Identifiers and geometry of the sample app's windows. Tests include this to find
+// controls (GetDlgItem) and to compute where they are. Positions are client coordinates
+// of the top-level window; every window has a client area of kClientWidth x kClientHeight.
+
+namespace sample_app {
+
+inline constexpr char kWindowClass[] = "GleanSampleApp";
+inline constexpr char kDefaultTitle[] = "Glean サンプル";
+inline constexpr char kDefaultScenario[] = "all";
+
+inline constexpr int kClientWidth = 900;
+inline constexpr int kClientHeight = 700;
+// Screen position of the first window's frame; the second window of "twins" is offset.
+inline constexpr int kWindowLeft = 20;
+inline constexpr int kWindowTop = 20;
+inline constexpr int kTwinOffset = 60;
+
+// Appended to the title by the "blanks" scenario.
+inline constexpr char kBlankSuffix[] = "  ";
+
+// Process exit codes.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitBadArguments = 2;
+inline constexpr int kExitNoWindow = 3;
+
+// Menu command that closes the window.
+inline constexpr int kMenuExit = 100;
+
+namespace all {  // scenario "all"
+inline constexpr int kToolBar = 1001;
+inline constexpr int kLabelName = 1101;
+inline constexpr int kLabelTwin1 = 1102;
+inline constexpr int kLabelTwin2 = 1103;
+inline constexpr int kLabelAmpersand = 1104;
+inline constexpr int kLabelAscii = 1105;
+inline constexpr int kEditSingle = 1201;
+inline constexpr int kEditMulti = 1202;
+inline constexpr int kButtonRun = 1301;
+inline constexpr int kCheckOn = 1302;
+inline constexpr int kCheckOff = 1303;
+inline constexpr int kGroup = 1304;
+inline constexpr int kButtonInGroup = 1305;
+inline constexpr int kComboDropDown = 1401;
+inline constexpr int kComboDropList = 1402;
+inline constexpr int kListSingle = 1501;
+inline constexpr int kListSingleNone = 1502;
+inline constexpr int kListMulti = 1503;
+inline constexpr int kListMultiNone = 1504;
+inline constexpr int kListView = 1601;
+inline constexpr int kTreeView = 1701;
+inline constexpr int kTab = 1801;
+inline constexpr int kPage0Label = 1811;
+inline constexpr int kPage0Edit = 1812;
+inline constexpr int kPage1Label = 1821;
+inline constexpr int kPage1Button = 1822;
+inline constexpr int kStatusBar = 1901;
+}  // namespace all
+
+namespace manysel {
+inline constexpr int kListAll = 2001;     // 1200 items, all selected
+inline constexpr int kListThree = 2002;   // 10 items, 1, 4 and 8 selected
+inline constexpr int kItemCount = 1200;
+}  // namespace manysel
+
+namespace listview {
+inline constexpr int kRoomy = 2101;       // 3 rows, room for many more
+inline constexpr int kOneSelected = 2102; // 5 rows, row 2 selected
+inline constexpr int kThreeSelected = 2103;  // 20 rows, 1, 3, 15 selected; 15 out of view
+inline constexpr int kNoColumns = 2104;   // report view without any column
+}  // namespace listview
+
+namespace longitem {
+inline constexpr int kListBox = 2201;
+inline constexpr int kListView = 2202;
+inline constexpr int kStatusBar = 2203;
+inline constexpr int kLabel = 2204;
+inline constexpr int kEdit = 2205;
+inline constexpr int kToolBar = 2206;
+inline constexpr int kTreeView = 2207;
+inline constexpr int kToolButton = 2211;  // command of the long toolbar button
+}  // namespace longitem
+
+namespace badpointer {
+inline constexpr int kLabelBefore = 2303;
+inline constexpr int kReadable = 2302;    // an ordinary list view
+inline constexpr int kUnreadable = 2301;  // answers item queries with a no-access pointer
+inline constexpr int kLabelAfter = 2304;
+}  // namespace badpointer
+
+namespace twins {
+inline constexpr int kLabel = 2401;  // "双子の一番目" in the first window, "双子の二番目" in the second
+}
+
+namespace blanks {
+inline constexpr int kLabel = 2501;
+}
+
+}  // namespace sample_app

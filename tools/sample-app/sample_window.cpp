@@ -1,0 +1,86 @@
+#include "sample_window.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "control_builder.h"
+#include "sample_ids.h"
+
+namespace sample_app {
+namespace {
+
+constexpr UINT_PTR kHangTimer = 1;
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+int open_windows = 0;
+
+// Owner-drawn status-bar parts show a plain block: they have no text to show.
+void DrawOwnerPart(const DRAWITEMSTRUCT& draw) {
+  FillRect(draw.hDC, &draw.rcItem, GetSysColorBrush(COLOR_HIGHLIGHT));
+}
+
+LRESULT OnNotify(HWND window, const NMHDR& header) {
+  if (header.code == TCN_SELCHANGE) {
+    ShowTabPage(window, static_cast<int>(SendMessageA(header.hwndFrom, TCM_GETCURSEL, 0, 0)));
+  }
+  return 0;
+}
+
+LRESULT CALLBACK SampleWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      ++open_windows;
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == kMenuExit && lparam == 0) DestroyWindow(window);
+      return 0;
+    case WM_NOTIFY:
+      return OnNotify(window, *reinterpret_cast<const NMHDR*>(lparam));
+    case WM_DRAWITEM:
+      DrawOwnerPart(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+      return TRUE;
+    case WM_TIMER:
+      if (wparam == kHangTimer) {
+        KillTimer(window, kHangTimer);
+        Sleep(INFINITE);  // a hung program: the thread never comes back to its messages
+      }
+      return 0;
+    case WM_DESTROY:
+      if (--open_windows == 0) PostQuitMessage(kExitOk);
+      return 0;
+  }
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+}  // namespace
+
+bool RegisterSampleWindowClass(HINSTANCE instance) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = SampleWindowProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  wc.lpszClassName = kWindowClass;
+  return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+HWND OpenSampleWindow(HINSTANCE instance, const WindowSpec& spec) {
+  HMENU menu = BuildMenuBar(spec.menu);
+  RECT frame{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, kWindowStyle, menu != nullptr, 0);
+  HWND window = CreateWindowExA(0, kWindowClass, "", kWindowStyle, spec.left, spec.top,
+                                frame.right - frame.left, frame.bottom - frame.top, nullptr, menu,
+                                instance, nullptr);
+  if (!window) return nullptr;
+  CreateControls(window, spec.controls);
+  SetWindowTextA(window, spec.title.c_str());
+  ShowWindow(window, SW_SHOW);
+  UpdateWindow(window);
+  return window;
+}
+
+void HangAfter(HWND window, int ms) { SetTimer(window, kHangTimer, static_cast<UINT>(ms), nullptr); }
+
+}  // namespace sample_app
