@@ -9,8 +9,8 @@ std::vector<HWND> OpenScenario(HINSTANCE instance, const Options& options) {
   const Scenario* scenario = FindScenario(options.scenario);
   if (!scenario || !RegisterSampleWindowClass(instance)) return {};
   std::vector<HWND> windows;
-  for (const WindowSpec& spec : scenario->build(options.title)) {
-    HWND window = OpenSampleWindow(instance, spec);
+  for (const WindowEntry& entry : scenario->build(options.title)) {
+    HWND window = OpenSampleWindow(instance, entry);
     if (!window) {
       for (HWND open : windows) DestroyWindow(open);
       return {};

@@ -47,34 +47,34 @@ const KindInfo& InfoOf(Kind kind) {
 
 bool TakesTextAfterCreation(Kind kind) { return kind == Kind::Edit || kind == Kind::MultiEdit; }
 
-void Fill(HWND control, const ControlSpec& spec) {
-  if (TakesTextAfterCreation(spec.kind)) {
+void Fill(HWND control, const ControlEntry& entry) {
+  if (TakesTextAfterCreation(entry.kind)) {
     // Lift the edit limit first, or a long text would be cut at the default limit.
     SendMessageA(control, EM_SETLIMITTEXT, 0, 0);
-    SetWindowTextA(control, spec.text.c_str());
+    SetWindowTextA(control, entry.text.c_str());
   }
-  if (spec.checked) SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
-  if (const auto* items = std::get_if<ListItems>(&spec.content)) {
-    if (spec.kind == Kind::DropDownCombo || spec.kind == Kind::DropListCombo)
+  if (entry.checked) SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
+  if (const auto* items = std::get_if<ListItems>(&entry.content)) {
+    if (entry.kind == Kind::DropDownCombo || entry.kind == Kind::DropListCombo)
       FillComboBox(control, *items);
     else
-      FillListBox(control, *items, spec.kind == Kind::MultiListBox);
-  } else if (const auto* view = std::get_if<ListViewData>(&spec.content)) {
+      FillListBox(control, *items, entry.kind == Kind::MultiListBox);
+  } else if (const auto* view = std::get_if<ListViewData>(&entry.content)) {
     FillListView(control, *view);
-  } else if (const auto* tree = std::get_if<TreeData>(&spec.content)) {
+  } else if (const auto* tree = std::get_if<TreeData>(&entry.content)) {
     FillTreeView(control, *tree);
-  } else if (const auto* status = std::get_if<StatusData>(&spec.content)) {
+  } else if (const auto* status = std::get_if<StatusData>(&entry.content)) {
     FillStatusBar(control, *status);
-  } else if (const auto* tools = std::get_if<ToolBarData>(&spec.content)) {
+  } else if (const auto* tools = std::get_if<ToolBarData>(&entry.content)) {
     FillToolBar(control, *tools);
-  } else if (const auto* tab = std::get_if<TabData>(&spec.content)) {
+  } else if (const auto* tab = std::get_if<TabData>(&entry.content)) {
     FillTab(control, *tab);
   }
 }
 
-int ShownPage(const std::vector<ControlSpec>& specs) {
-  for (const ControlSpec& spec : specs)
-    if (const auto* tab = std::get_if<TabData>(&spec.content)) return tab->shown;
+int ShownPage(const std::vector<ControlEntry>& entries) {
+  for (const ControlEntry& entry : entries)
+    if (const auto* tab = std::get_if<TabData>(&entry.content)) return tab->shown;
   return 0;
 }
 
@@ -86,25 +86,25 @@ BOOL CALLBACK ShowIfOnPage(HWND child, LPARAM page) {
 
 }  // namespace
 
-HWND CreateControl(HWND parent, const ControlSpec& spec, int shown_page) {
-  const KindInfo& info = InfoOf(spec.kind);
-  const bool visible = spec.page < 0 || spec.page == shown_page;
-  const char* text = TakesTextAfterCreation(spec.kind) ? "" : spec.text.c_str();
+HWND CreateControl(HWND parent, const ControlEntry& entry, int shown_page) {
+  const KindInfo& info = InfoOf(entry.kind);
+  const bool visible = entry.page < 0 || entry.page == shown_page;
+  const char* text = TakesTextAfterCreation(entry.kind) ? "" : entry.text.c_str();
   HWND control = CreateWindowExA(
       info.ex_style, info.window_class, text, WS_CHILD | (visible ? WS_VISIBLE : 0) | info.style,
-      spec.rect.x, spec.rect.y, spec.rect.width, spec.rect.height, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleA(nullptr), nullptr);
+      entry.rect.x, entry.rect.y, entry.rect.width, entry.rect.height, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), GetModuleHandleA(nullptr), nullptr);
   if (!control) return nullptr;
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  if (spec.page >= 0)
-    SetPropA(control, kPageProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(spec.page + 1)));
-  Fill(control, spec);
+  if (entry.page >= 0)
+    SetPropA(control, kPageProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(entry.page + 1)));
+  Fill(control, entry);
   return control;
 }
 
-void CreateControls(HWND parent, const std::vector<ControlSpec>& specs) {
-  const int shown = ShownPage(specs);
-  for (const ControlSpec& spec : specs) CreateControl(parent, spec, shown);
+void CreateControls(HWND parent, const std::vector<ControlEntry>& entries) {
+  const int shown = ShownPage(entries);
+  for (const ControlEntry& entry : entries) CreateControl(parent, entry, shown);
 }
 
 void ShowTabPage(HWND parent, int page) { EnumChildWindows(parent, ShowIfOnPage, page); }

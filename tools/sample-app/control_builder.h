@@ -4,15 +4,15 @@
 
 #include <vector>
 
-#include "control_spec.h"
+#include "control_table.h"
 
 namespace sample_app {
 
 // Name of the window property that holds (tab page + 1) on the controls of a tab page.
 inline constexpr char kPageProperty[] = "GleanSamplePage";
 
-HWND CreateControl(HWND parent, const ControlSpec& spec, int shown_page);
-void CreateControls(HWND parent, const std::vector<ControlSpec>& specs);
+HWND CreateControl(HWND parent, const ControlEntry& entry, int shown_page);
+void CreateControls(HWND parent, const std::vector<ControlEntry>& entries);
 
 // Shows the controls of `page` and hides those of the other pages.
 void ShowTabPage(HWND parent, int page);

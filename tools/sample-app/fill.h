@@ -3,7 +3,7 @@
 // that has just been created.
 #include <windows.h>
 
-#include "control_spec.h"
+#include "control_table.h"
 
 namespace sample_app {
 

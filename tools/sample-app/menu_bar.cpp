@@ -16,10 +16,10 @@ HMENU BuildPopup(const std::vector<MenuItem>& items) {
 
 }  // namespace
 
-HMENU BuildMenuBar(const std::vector<MenuSpec>& menu) {
+HMENU BuildMenuBar(const std::vector<MenuEntry>& menu) {
   if (menu.empty()) return nullptr;
   HMENU bar = CreateMenu();
-  for (const MenuSpec& entry : menu) {
+  for (const MenuEntry& entry : menu) {
     if (entry.text.empty())
       AppendMenuA(bar, MF_SEPARATOR, 0, nullptr);
     else

@@ -66,16 +66,16 @@ bool RegisterSampleWindowClass(HINSTANCE instance) {
   return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-HWND OpenSampleWindow(HINSTANCE instance, const WindowSpec& spec) {
-  HMENU menu = BuildMenuBar(spec.menu);
+HWND OpenSampleWindow(HINSTANCE instance, const WindowEntry& entry) {
+  HMENU menu = BuildMenuBar(entry.menu);
   RECT frame{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kWindowStyle, menu != nullptr, 0);
-  HWND window = CreateWindowExA(0, kWindowClass, "", kWindowStyle, spec.left, spec.top,
+  HWND window = CreateWindowExA(0, kWindowClass, "", kWindowStyle, entry.left, entry.top,
                                 frame.right - frame.left, frame.bottom - frame.top, nullptr, menu,
                                 instance, nullptr);
   if (!window) return nullptr;
-  CreateControls(window, spec.controls);
-  SetWindowTextA(window, spec.title.c_str());
+  CreateControls(window, entry.controls);
+  SetWindowTextA(window, entry.title.c_str());
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);
   return window;

@@ -7,20 +7,20 @@ namespace {
 
 using namespace all;
 
-const std::vector<MenuSpec> kMenu = {
+const std::vector<MenuEntry> kMenu = {
     {"ファイル(&F)", {{101, "開く(&O)..."}, {0, ""}, {kMenuExit, "終了(&X)"}}},
     {"編集(&E)", {{111, "コピー(&C)"}, {112, "Paste"}}},
     {"", {}},
     {"&Help", {{121, "バージョン情報(&A)"}}},
 };
 
-ControlSpec ToolBar() {
+ControlEntry ToolBar() {
   // Commands differ from positions on purpose: position 1 is command 4, and so on.
   return {.kind = Kind::ToolBar, .id = kToolBar, .rect = {0, 0, 900, 28},
           .content = ToolBarData{{{0, ""}, {4, "新規"}, {3, "開く"}, {0, ""}, {2, "Save"}, {1, "印刷"}}}};
 }
 
-ControlSpec StatusBar() {
+ControlEntry StatusBar() {
   return {.kind = Kind::StatusBar, .id = kStatusBar, .rect = {0, 0, 0, 0},
           .content = StatusData{{
               {80, ""},                                         // textless, plain
@@ -31,7 +31,7 @@ ControlSpec StatusBar() {
           }}};
 }
 
-ControlSpec ListView() {
+ControlEntry ListView() {
   return {.kind = Kind::ListView, .id = kListView, .rect = {230, 200, 400, 150},
           .content = ListViewData{
               .columns = {{"名前", 150}, {"", 120}, {" ", 110}},
@@ -41,14 +41,14 @@ ControlSpec ListView() {
                        {"音楽.mp3", "4 MB", "音声"}}}};
 }
 
-ControlSpec TreeView() {
+ControlEntry TreeView() {
   return {.kind = Kind::TreeView, .id = kTreeView, .rect = {230, 360, 200, 230},
           .content = TreeData{{{0, "ルート"}, {1, "子項目一"}, {2, "孫項目"}, {1, "子項目二"},
                                {1, ""}, {1, "Child three"}, {0, "二つ目のルート"}, {1, "枝"},
                                {2, "葉っぱ"}, {0, "Last root"}}}};
 }
 
-std::vector<ControlSpec> Controls() {
+std::vector<ControlEntry> Controls() {
   return {
       ToolBar(),
       {.kind = Kind::Label, .id = kLabelName, .rect = {10, 40, 200, 20}, .text = "名前(&N):"},
@@ -98,7 +98,7 @@ std::vector<ControlSpec> Controls() {
 
 }  // namespace
 
-std::vector<WindowSpec> AllControls(const std::string& title) {
+std::vector<WindowEntry> AllControls(const std::string& title) {
   return {{title, kWindowLeft, kWindowTop, kMenu, Controls()}};
 }
 

@@ -5,7 +5,7 @@
 
 namespace sample_app {
 
-std::vector<WindowSpec> BadPointer(const std::string& title) {
+std::vector<WindowEntry> BadPointer(const std::string& title) {
   using namespace badpointer;
   const std::vector<Column> columns = {{"名前", 150}, {"状態", 150}};
   return {{title, kWindowLeft, kWindowTop, {},

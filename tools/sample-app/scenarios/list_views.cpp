@@ -17,7 +17,7 @@ const std::vector<Column> kTwoColumns = {{"名前", 180}, {"種類", 180}};
 
 }  // namespace
 
-std::vector<WindowSpec> ListViews(const std::string& title) {
+std::vector<WindowEntry> ListViews(const std::string& title) {
   using namespace listview;
   return {{title, kWindowLeft, kWindowTop, {},
            {{.kind = Kind::ListView, .id = kRoomy, .rect = {10, 10, 400, 300},

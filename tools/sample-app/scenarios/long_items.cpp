@@ -5,7 +5,7 @@
 
 namespace sample_app {
 
-std::vector<WindowSpec> LongItems(const std::string& title) {
+std::vector<WindowEntry> LongItems(const std::string& title) {
   using namespace longitem;
   return {{title, kWindowLeft, kWindowTop, {},
            {{.kind = Kind::ToolBar, .id = kToolBar, .rect = {0, 0, 900, 28},

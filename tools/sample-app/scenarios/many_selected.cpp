@@ -20,7 +20,7 @@ ListItems AllSelected() {
 
 }  // namespace
 
-std::vector<WindowSpec> ManySelected(const std::string& title) {
+std::vector<WindowEntry> ManySelected(const std::string& title) {
   return {{title, kWindowLeft, kWindowTop, {},
            {{.kind = Kind::MultiListBox, .id = manysel::kListAll, .rect = {10, 10, 300, 600},
              .content = AllSelected()},

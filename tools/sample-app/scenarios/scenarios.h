@@ -4,25 +4,25 @@
 #include <string_view>
 #include <vector>
 
-#include "../control_spec.h"
+#include "../control_table.h"
 
 namespace sample_app {
 
-using ScenarioBuilder = std::vector<WindowSpec> (*)(const std::string& title);
+using ScenarioBuilder = std::vector<WindowEntry> (*)(const std::string& title);
 
 struct Scenario {
   std::string_view name;
   ScenarioBuilder build;
 };
 
-std::vector<WindowSpec> AllControls(const std::string& title);
-std::vector<WindowSpec> Empty(const std::string& title);
-std::vector<WindowSpec> ManySelected(const std::string& title);
-std::vector<WindowSpec> ListViews(const std::string& title);
-std::vector<WindowSpec> LongItems(const std::string& title);
-std::vector<WindowSpec> BadPointer(const std::string& title);
-std::vector<WindowSpec> Twins(const std::string& title);
-std::vector<WindowSpec> Blanks(const std::string& title);
+std::vector<WindowEntry> AllControls(const std::string& title);
+std::vector<WindowEntry> Empty(const std::string& title);
+std::vector<WindowEntry> ManySelected(const std::string& title);
+std::vector<WindowEntry> ListViews(const std::string& title);
+std::vector<WindowEntry> LongItems(const std::string& title);
+std::vector<WindowEntry> BadPointer(const std::string& title);
+std::vector<WindowEntry> Twins(const std::string& title);
+std::vector<WindowEntry> Blanks(const std::string& title);
 
 inline constexpr Scenario kScenarios[] = {
     {"all", AllControls},       {"empty", Empty},          {"manysel", ManySelected},

@@ -4,20 +4,20 @@
 
 namespace sample_app {
 
-std::vector<WindowSpec> Empty(const std::string& title) {
+std::vector<WindowEntry> Empty(const std::string& title) {
   return {{title, kWindowLeft, kWindowTop, {}, {}}};
 }
 
 // Two windows with one title; the second is shown last and so lies on top.
-std::vector<WindowSpec> Twins(const std::string& title) {
+std::vector<WindowEntry> Twins(const std::string& title) {
   auto window = [&](int offset, const char* label) {
-    return WindowSpec{title, kWindowLeft + offset, kWindowTop + offset, {},
+    return WindowEntry{title, kWindowLeft + offset, kWindowTop + offset, {},
                       {{.kind = Kind::Label, .id = twins::kLabel, .rect = {10, 10, 300, 20}, .text = label}}};
   };
   return {window(0, "双子の一番目"), window(kTwinOffset, "双子の二番目")};
 }
 
-std::vector<WindowSpec> Blanks(const std::string& title) {
+std::vector<WindowEntry> Blanks(const std::string& title) {
   return {{title + kBlankSuffix, kWindowLeft, kWindowTop, {},
            {{.kind = Kind::Label, .id = blanks::kLabel, .rect = {10, 10, 300, 20},
              .text = "末尾に空白のあるタイトル"}}}};

@@ -74,7 +74,7 @@ struct TabData {
 using Content =
     std::variant<std::monostate, ListItems, ListViewData, TreeData, StatusData, ToolBarData, TabData>;
 
-struct ControlSpec {
+struct ControlEntry {
   Kind kind;
   int id;
   Rect rect;  // status bars place themselves at the bottom and ignore it
@@ -90,16 +90,16 @@ struct MenuItem {
 };
 
 // One entry of the menu bar; an empty text is a separator on the bar itself.
-struct MenuSpec {
+struct MenuEntry {
   std::string text;
   std::vector<MenuItem> items;
 };
 
-struct WindowSpec {
+struct WindowEntry {
   std::string title;
   int left, top;  // frame position on the screen
-  std::vector<MenuSpec> menu;
-  std::vector<ControlSpec> controls;  // created in this order
+  std::vector<MenuEntry> menu;
+  std::vector<ControlEntry> controls;  // created in this order
 };
 
 }  // namespace sample_app
