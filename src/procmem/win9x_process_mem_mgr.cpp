@@ -1,0 +1,12 @@
+#include "procmem/win9x_process_mem_mgr.h"
+
+namespace glean {
+
+MemSegment TWin9xProcessMemMgr::AddSegment(uint32_t minimum) {
+  uint32_t size = TMemBlockList::SegmentSize(minimum);
+  segments_.reserve(segments_.size() + 1);  // so that recording the segment cannot fail
+  segments_.push_back(std::make_unique<TSharedMem>("", size));
+  return MemSegment{reinterpret_cast<ProcessAddress>(segments_.back()->Buffer()), size};
+}
+
+}  // namespace glean

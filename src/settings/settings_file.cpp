@@ -1,0 +1,165 @@
+#include "settings/settings_file.h"
+
+#include <algorithm>
+
+#include "base/errors.h"
+#include "settings/profile_values.h"
+
+namespace glean {
+
+namespace {
+constexpr const char* kCommon = "common";
+constexpr const char* kTextType = "text_type";
+
+struct CaptureKey {
+  const char* section;
+  const char* key;
+  bool CaptureOptions::*field;
+  bool fallback;
+};
+
+// In the order they are read and written.
+constexpr CaptureKey kCaptureKeys[] = {
+    {kCommon, "show_text_type", &CaptureOptions::show_text_type, true},
+    {kCommon, "not_get_hidden", &CaptureOptions::not_get_hidden, true},
+    {kTextType, "read_static", &CaptureOptions::read_static, true},
+    {kTextType, "read_edit", &CaptureOptions::read_edit, true},
+    {kTextType, "read_list", &CaptureOptions::read_list, true},
+    {kTextType, "read_combo", &CaptureOptions::read_combo, true},
+    {kTextType, "read_listview", &CaptureOptions::read_listview, true},
+    {kTextType, "read_treeview", &CaptureOptions::read_treeview, true},
+    {kTextType, "read_status", &CaptureOptions::read_status, true},
+    {kTextType, "read_tool", &CaptureOptions::read_tool, true},
+    {kTextType, "read_menu", &CaptureOptions::read_menu, true},
+    {kCommon, "no_ampersand", &CaptureOptions::no_ampersand, false},
+};
+
+struct SizeKeys {
+  const char* width;
+  const char* height;
+};
+SizeKeys SizeKeysOf(bool compact) {
+  return compact ? SizeKeys{"compact_width", "compact_height"}
+                 : SizeKeys{"window_width", "window_height"};
+}
+}  // namespace
+
+std::string WriteFailureMessage(const std::string& fileName) {
+  return Format("%s に書き込めません", fileName.c_str());
+}
+
+// The writes of one operation: after the first refused one nothing more is written, and
+// the user hears of it once.
+class TSettingsFile::Writer {
+ public:
+  explicit Writer(TSettingsFile& file) : file_(file) {}
+
+  void Put(const char* section, const std::string& key, const std::string& value) {
+    if (ok_) ok_ = file_.profile_.WriteString(section, key, value);
+  }
+  void PutInt(const char* section, const char* key, int value) {
+    Put(section, key, FormatProfileInt(value));
+  }
+  void PutBool(const char* section, const char* key, bool value) {
+    Put(section, key, FormatProfileBool(value));
+  }
+  void Delete(const char* section, const std::string& key) {
+    if (ok_) ok_ = file_.profile_.DeleteKey(section, key);
+  }
+  bool Finish() {
+    if (!ok_ && file_.onWriteFailure_) file_.onWriteFailure_(file_.profile_.FileName());
+    return ok_;
+  }
+
+ private:
+  TSettingsFile& file_;
+  bool ok_ = true;
+};
+
+int TSettingsFile::ReadInt(const char* section, const char* key, int fallback) {
+  return ProfileIntOr(profile_.ReadString(section, key), fallback);
+}
+
+bool TSettingsFile::ReadBool(const char* section, const char* key, bool fallback) {
+  return ProfileBoolOr(profile_.ReadString(section, key), fallback);
+}
+
+void TSettingsFile::LoadList(TStrings& list) {
+  list.Clear();
+  int count = std::min(ReadInt(kCommon, "count", 0), kMaxListEntries);
+  for (int i = 0; i < count; ++i) {
+    std::string entry = profile_.ReadString(kCommon, NoAccessKey(i));
+    if (!entry.empty()) list.Add(entry);
+  }
+}
+
+LayoutSize TSettingsFile::LoadSettings(CaptureOptions& capture, ViewSettings& view) {
+  for (const auto& k : kCaptureKeys) capture.*k.field = ReadBool(k.section, k.key, k.fallback);
+  view.send_clipboard = ReadBool(kCommon, "send_clipboard", false);
+  view.list_font_sixe = ReadInt(kCommon, "list_font_sixe", 9);
+  view.data_font_sixe = ReadInt(kCommon, "data_font_sixe", 9);
+  view.always_foreground = ReadBool(kCommon, "always_foreground", false);
+  view.compact_top = ReadInt(kCommon, "compact_top", 174);
+  view.compact_left = ReadInt(kCommon, "compact_left", 257);
+  view.window_top = ReadInt(kCommon, "window_top", 174);
+  view.window_left = ReadInt(kCommon, "window_left", 257);
+  view.compact_style = ReadBool(kCommon, "compact_style", false);
+  LayoutSize size = ReadLayoutSize(view.compact_style);
+  (view.compact_style ? view.compact_width : view.window_width) = size.width;
+  (view.compact_style ? view.compact_height : view.window_height) = size.height;
+  view.window_maximized = ReadBool(kCommon, "window_maximized", false);
+  LoadList(capture.no_access);
+  return size;
+}
+
+LayoutSize TSettingsFile::ReadLayoutSize(bool compact) {
+  SizeKeys keys = SizeKeysOf(compact);
+  LayoutSize size;
+  size.width = ReadInt(kCommon, keys.width, 506);
+  size.height = ReadInt(kCommon, keys.height, 454);
+  return size;
+}
+
+bool TSettingsFile::SaveWindowSize(bool compact, int width, int height) {
+  SizeKeys keys = SizeKeysOf(compact);
+  Writer w(*this);
+  w.PutInt(kCommon, keys.width, width);
+  w.PutInt(kCommon, keys.height, height);
+  return w.Finish();
+}
+
+bool TSettingsFile::SaveOnClose(const ViewSettings& view, bool alwaysForeground,
+                                int listFontSize, int dataFontSize, bool maximized) {
+  Writer w(*this);
+  w.PutBool(kCommon, "always_foreground", alwaysForeground);
+  w.PutBool(kCommon, "send_clipboard", view.send_clipboard);
+  w.PutInt(kCommon, "list_font_sixe", listFontSize);
+  w.PutInt(kCommon, "data_font_sixe", dataFontSize);
+  // A maximized window's position says nothing about where it stands when restored.
+  if (!maximized) {
+    w.PutInt(kCommon, "compact_top", view.compact_top);
+    w.PutInt(kCommon, "compact_left", view.compact_left);
+    w.PutInt(kCommon, "window_top", view.window_top);
+    w.PutInt(kCommon, "window_left", view.window_left);
+  }
+  w.PutBool(kCommon, "window_maximized", maximized);
+  w.PutBool(kCommon, "compact_style", view.compact_style);
+  return w.Finish();
+}
+
+bool TSettingsFile::SaveCaptureOptions(const CaptureOptions& capture) {
+  Writer w(*this);
+  for (const auto& k : kCaptureKeys) w.PutBool(k.section, k.key, capture.*k.field);
+  // Old entries go by the count in the file; an emptied list leaves "count" as it was,
+  // since its entries are gone and the loader skips absent ones.
+  int old = std::min(ReadInt(kCommon, "count", 0), kMaxListEntries);
+  for (int i = 0; i < old; ++i) w.Delete(kCommon, NoAccessKey(i));
+  const TStrings& list = capture.no_access;
+  if (list.Count() > 0) {
+    w.PutInt(kCommon, "count", list.Count());
+    for (int i = 0; i < list.Count(); ++i) w.Put(kCommon, NoAccessKey(i), list.Get(i));
+  }
+  return w.Finish();
+}
+
+}  // namespace glean
