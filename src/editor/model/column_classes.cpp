@@ -36,22 +36,32 @@ int TabFill(int column, const TColumnMetrics& m) {
 std::string BuildColumnClasses(std::string_view text, const TColumnMetrics& m,
                                const TDelimiters& delimiters) {
   const size_t limit = m.WordWrap ? static_cast<size_t>(m.WrapByte) + 3 : 1000;
-  std::string classes;
-  classes.reserve(std::min(text.size(), limit) + 2);
-  size_t i = 0;
-  while (i < text.size() && classes.size() < limit) {
+  // A byte makes at most `widest` columns (a tab, or a double-byte pair); the last one
+  // may pass the limit.
+  const size_t widest = size_t(std::max(m.TabSpaceCount, 2));
+  const size_t room = std::min(text.size() * widest, limit) + widest + 1;
+  std::string classes(room, '\0');
+  char* out = classes.data();
+  size_t n = 0, i = 0;
+  const size_t size = text.size();
+  while (i < size && n < limit) {
     unsigned char c = static_cast<unsigned char>(text[i]);
     // A lead byte with nothing after it is kept as a byte of its own: no row may end
     // half-way through a character that is not there.
-    if (sjis::IsLeadByte(c) && i + 1 < text.size()) {
-      classes += "45";
+    if (sjis::IsLeadByte(c) && i + 1 < size) {
+      out[n++] = '4';
+      out[n++] = '5';
       i += 2;
       continue;
     }
-    classes += delimiters.test(c) ? '2' : '1';
-    if (c == '\t') classes.append(static_cast<size_t>(TabFill(int(classes.size()) - 1, m)), '3');
+    out[n++] = delimiters[c] ? '2' : '1';
+    if (c == '\t') {
+      int fill = TabFill(int(n) - 1, m);
+      for (int k = 0; k < fill; ++k) out[n++] = '3';
+    }
     ++i;
   }
+  classes.resize(n);
   return classes;
 }
 
@@ -79,6 +89,26 @@ bool IsIn(std::string_view ch, std::string_view set) {
     i += len;
   }
   return false;
+}
+
+TCharSet::TCharSet(std::string_view set) {
+  for (size_t i = 0; i < set.size();) {
+    size_t len = sjis::CharLength(set, i);
+    if (len == 1)
+      single_.set(static_cast<unsigned char>(set[i]));
+    else
+      doubles_.push_back(uint16_t(static_cast<unsigned char>(set[i]) << 8 |
+                                  static_cast<unsigned char>(set[i + 1])));
+    i += len;
+  }
+  std::sort(doubles_.begin(), doubles_.end());
+}
+
+bool TCharSet::Contains(std::string_view ch) const {
+  if (ch.size() == 1) return single_.test(static_cast<unsigned char>(ch[0]));
+  if (ch.size() != 2) return false;
+  uint16_t key = uint16_t(static_cast<unsigned char>(ch[0]) << 8 | static_cast<unsigned char>(ch[1]));
+  return std::binary_search(doubles_.begin(), doubles_.end(), key);
 }
 
 // ---------------------------------------------------------------------------------------

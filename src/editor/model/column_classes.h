@@ -4,7 +4,9 @@
 // TEditorAttributeArray is the column cursor over a text and its classes.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "editor/model/attached_editor.h"
@@ -30,6 +32,17 @@ int DisplayWidth(std::string_view text, const TColumnMetrics& m);
 // True when the one- or two-byte `ch` equals a character of `set` (walked character by
 // character); an empty `ch` is in no set.
 bool IsIn(std::string_view ch, std::string_view set);
+
+// IsIn over one set, prepared once: the wrap asks it for every cut.
+class TCharSet {
+ public:
+  explicit TCharSet(std::string_view set);
+  bool Contains(std::string_view ch) const;
+
+ private:
+  std::bitset<256> single_;
+  std::vector<uint16_t> doubles_;  // sorted lead << 8 | trail
+};
 
 class TEditorAttributeArray {
  public:

@@ -139,12 +139,8 @@ void TEditorStrings::SetText(const std::string& s) {
   InUpdate(*this, [&] {
     TEditorScreenStrings& rows = Rows();
     rows.Clear();
-    std::vector<std::string> lines;
-    ForEachLine(s, [&](std::string_view line) { lines.emplace_back(line); });
-    rows.AppendRows(std::move(lines));
-    if (!s.empty() && !EndsWithLineBreak(s))
-      rows.SetRowAttribute(rows.Count() - 1, TRowAttribute::EndOfText);
-    if (rows.WordWrap()) rows.Rewrap();
+    // Splitting into rows and rewrapping, in one pass.
+    rows.LoadText(s);
     rows.ReparseAll();
   });
 }

@@ -45,6 +45,17 @@ class GapArray {
     gapEnd_ += count;
   }
 
+  // Takes `items` as the whole content, without copying; the vector's spare capacity
+  // (an eighth at least) becomes the gap, so the first insertion does not reallocate.
+  void Adopt(std::vector<T>&& items) {
+    const size_t n = items.size();
+    if (items.capacity() < n + n / 8 + 4) items.reserve(n + n / 8 + 4);
+    items.resize(items.capacity());
+    slots_ = std::move(items);
+    gapStart_ = n;
+    gapEnd_ = slots_.size();
+  }
+
   void Clear() {
     std::vector<T>().swap(slots_);
     gapStart_ = gapEnd_ = 0;

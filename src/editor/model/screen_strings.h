@@ -99,6 +99,10 @@ class TEditorScreenStrings : public TEditorStringList {
 
   // Appends rows of plain text (LineBreak), for loading a whole text.
   void AppendRows(std::vector<std::string>&& texts);
+  // Replaces all rows by the rows of a whole text, wrapped when word wrap is on, the
+  // last row EndOfText when the text does not end with a line break: what splitting the
+  // text into rows and rewrapping gives, in one pass. No undo record, no re-colouring.
+  void LoadText(std::string_view text);
   // Every control recomputes its metrics and scroll ranges and repaints.
   void RefreshEditors();
   // The column metrics the wrap uses now.

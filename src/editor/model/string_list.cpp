@@ -105,10 +105,7 @@ void TheStringList::EraseRows(int index, int count) {
 
 void TheStringList::ReplaceAll(std::vector<TheStringItem>&& items) {
   Changing();
-  items_.Clear();
-  items_.Reallocate(items.size());
-  items_.InsertDefault(0, items.size());
-  for (size_t i = 0; i < items.size(); ++i) items_[i] = std::move(items[i]);
+  items_.Adopt(std::move(items));
   Changed();
 }
 

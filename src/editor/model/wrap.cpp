@@ -9,9 +9,13 @@ namespace glean {
 namespace {
 
 struct WrapRules {
+  WrapRules(const TEditorWrapOption& o, TColumnMetrics m, const TDelimiters& d)
+      : option(o), metrics(m), delimiters(d), lead(o.LeadStr()), follow(o.FollowStr()),
+        punctuation(o.PunctuationStr()) {}
   const TEditorWrapOption& option;
   TColumnMetrics metrics;
   const TDelimiters& delimiters;
+  TCharSet lead, follow, punctuation;
 };
 
 // Cuts one logical line (word wrap on). Sink: Row(text, attribute) for each row, and
@@ -48,16 +52,16 @@ void CutLine(std::string_view line, const WrapRules& r, Sink& sink) {
         a.BackOneChar();
     }
     if (o.FollowPunctuation()) {
-      while (a.Position() < w + 2 && IsIn(a.NextChar(), o.PunctuationStr())) a.ForwardOneChar();
+      while (a.Position() < w + 2 && r.punctuation.Contains(a.NextChar())) a.ForwardOneChar();
     }
     if (o.Leading() && a.ColumnCount() > a.Position()) {
-      while (a.Position() > kinsokuFloor && IsIn(a.CurrentChar(), o.LeadStr())) a.BackOneChar();
+      while (a.Position() > kinsokuFloor && r.lead.Contains(a.CurrentChar())) a.BackOneChar();
       if (a.ColumnCount() > a.Position() + 1) {
         std::string_view next = a.NextChar();
         std::string_view cur = a.CurrentChar();
-        if (IsIn(next, o.FollowStr())) {
+        if (r.follow.Contains(next)) {
           while (a.Position() > kinsokuFloor &&
-                 (IsIn(cur, o.LeadStr()) || IsIn(next, o.FollowStr()))) {
+                 (r.lead.Contains(cur) || r.follow.Contains(next))) {
             a.BackOneChar();
             next = cur;
             cur = a.CurrentChar();
@@ -141,6 +145,23 @@ int TEditorScreenStrings::WrapCount(std::string_view line) {
   return sink.rows;
 }
 
+void TEditorScreenStrings::LoadText(std::string_view text) {
+  std::vector<TheStringItem> out;
+  out.reserve(text.size() / 40 + 16);
+  if (!wordWrap_) {
+    ForEachLine(text, [&](std::string_view line) {
+      out.emplace_back();
+      out.back().Text.assign(line.data(), line.size());
+    });
+  } else {
+    WrapRules rules{WrapOption(), Metrics(), Delims()};
+    ItemSink sink{out};
+    ForEachLine(text, [&](std::string_view line) { CutLine(line, rules, sink); });
+  }
+  if (!text.empty() && !EndsWithLineBreak(text)) SetAttr(out.back(), TRowAttribute::EndOfText);
+  ReplaceAll(std::move(out));
+}
+
 void TEditorScreenStrings::Rewrap() {
   if (Count() == 0 || FirstLoading()) return;
   for (IAttachedEditor* e : Editors()) e->CleanSelection();
@@ -152,21 +173,28 @@ void TEditorScreenStrings::Rewrap() {
       const TRowAttribute lastAttribute = RowAttribute(Count() - 1);
       WrapRules rules{WrapOption(), Metrics(), Delims()};
       std::vector<TheStringItem> out;
-      out.reserve(static_cast<size_t>(Count()) + Count() / 4);
+      size_t bytes = 0;
+      for (int r = 0; r < Count(); ++r) bytes += Ref(r).size();
+      out.reserve(static_cast<size_t>(Count()) + bytes / size_t(rules.metrics.WrapByte));
       std::vector<uint16_t> marks;
       std::string line;
       for (int r = 0; r < Count();) {
         const int end = LineEndRow(r);
         marks.clear();
-        line.clear();
-        for (int k = r; k <= end; ++k) {
-          line += Ref(k);
-          marks.push_back(RowMarks(k));
+        if (end == r) {
+          line = std::move(Item(r).Text);
+          marks.push_back(RowMarks(r));
+        } else {
+          line.clear();
+          for (int k = r; k <= end; ++k) {
+            line += Ref(k);
+            marks.push_back(RowMarks(k));
+          }
         }
         const size_t firstNew = out.size();
         if (DisplayWidth(line, rules.metrics) < rules.metrics.WrapByte) {
           TheStringItem item;
-          item.Text = line;
+          item.Text = std::move(line);
           for (uint16_t m : marks) OrMarks(item, m);
           out.push_back(std::move(item));
         } else {
