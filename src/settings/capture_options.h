@@ -7,6 +7,27 @@
 namespace glean {
 
 struct CaptureOptions {
+  CaptureOptions() = default;
+  // Copies are what the settings dialog edits before they are stored.
+  CaptureOptions(const CaptureOptions& other) { *this = other; }
+  CaptureOptions& operator=(const CaptureOptions& other) {
+    if (this == &other) return *this;
+    show_text_type = other.show_text_type;
+    not_get_hidden = other.not_get_hidden;
+    read_static = other.read_static;
+    read_edit = other.read_edit;
+    read_list = other.read_list;
+    read_combo = other.read_combo;
+    read_listview = other.read_listview;
+    read_treeview = other.read_treeview;
+    read_status = other.read_status;
+    read_tool = other.read_tool;
+    read_menu = other.read_menu;
+    no_ampersand = other.no_ampersand;
+    no_access.Assign(other.no_access);
+    return *this;
+  }
+
   bool show_text_type = true;
   bool not_get_hidden = true;
   bool read_static = true;
