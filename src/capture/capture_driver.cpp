@@ -1,0 +1,130 @@
+#include "capture/capture_driver.h"
+
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "capture/cross_process_readers.h"
+#include "capture/in_process_readers.h"
+#include "capture/section_headers.h"
+#include "capture/target_messages.h"
+
+namespace glean::capture {
+
+namespace {
+constexpr int kMaxLinesWithoutData = 3;
+
+bool IsListView(const std::string& c) {
+  return c.find("SysListView32") != std::string::npos || c == "TListView";
+}
+bool IsTreeView(const std::string& c) { return c == "SysTreeView32" || c == "TTreeView"; }
+bool IsStatusBar(const std::string& c) { return c == "msctls_statusbar32" || c == "TStatusBar"; }
+bool IsToolBar(const std::string& c) { return c == "ToolbarWindow32" || c == "TToolBar"; }
+
+BOOL CALLBACK EnumChildWindowProc(HWND child, LPARAM parameter) {
+  CaptureChild(*reinterpret_cast<CapturedText*>(parameter), child);
+  return TRUE;
+}
+
+// EnumChildWindows cannot carry an exception through the system's frames, so the
+// callback stops at the first error and the error is raised again afterwards.
+struct ChildWalk {
+  CapturedText* out;
+  std::exception_ptr error;
+};
+
+BOOL CALLBACK GuardedChildProc(HWND child, LPARAM parameter) {
+  auto* walk = reinterpret_cast<ChildWalk*>(parameter);
+  try {
+    EnumChildWindowProc(child, reinterpret_cast<LPARAM>(walk->out));
+    return TRUE;
+  } catch (...) {
+    walk->error = std::current_exception();
+    return FALSE;
+  }
+}
+}  // namespace
+
+void CaptureChild(CapturedText& out, HWND child) {
+  const CaptureOptions& options = out.Options();
+  if (options.not_get_hidden && !IsWindowVisible(child)) return;
+  char name[256] = {};
+  GetClassNameA(child, name, 255);
+  std::string className = name;
+  if (IsListView(className)) {
+    if (options.read_listview) {
+      out.AddSectionBreak();
+      ReadListView(out, child);
+    }
+  } else if (IsTreeView(className)) {
+    if (options.read_treeview) {
+      out.AddSectionBreak();
+      ReadTreeView(out, child);
+      out.EndSection();
+    }
+  } else if (IsStatusBar(className)) {
+    if (options.read_status) ReadStatusBar(out, child);
+  } else if (IsToolBar(className)) {
+    if (options.read_tool) ReadToolBar(out, child);
+  } else {
+    if (options.read_list) ReadListBox(out, child);
+    ReadChildText(out, child);
+  }
+}
+
+std::string DesktopFolderFor(const std::string& windowsFolder) {
+  std::string folder = windowsFolder + "\\" + kDesktopFolderName;
+  if (GetFileAttributesA(folder.c_str()) != INVALID_FILE_ATTRIBUTES) return folder;
+  char path[MAX_PATH] = {};
+  if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, path)))
+    return path;
+  return folder;
+}
+
+void ListDesktopFolder(const std::string& folder, TStrings& lines) {
+  WIN32_FIND_DATAA fd;
+  HANDLE find = FindFirstFileA((folder + "\\*.*").c_str(), &fd);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    std::string name = fd.cFileName;
+    if (name == "." || name == "..") continue;
+    size_t dot = name.rfind('.');
+    if (dot != std::string::npos && lstrcmpiA(name.c_str() + dot, ".lnk") == 0) name.erase(dot);
+    lines.Add(name);
+  } while (FindNextFileA(find, &fd));
+  FindClose(find);
+}
+
+CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions& options,
+                             TStringList& lines, ItemHitTable& hits) {
+  lines.Clear();
+  hits.clear();
+  CapturedText out(lines, hits, options);
+  out.LastChildText = request.SelectedTitle;
+  out.ShowProgress = request.ShowProgress;
+  out.ProcessMessages = request.ProcessMessages;
+
+  if (request.SelectedTitle == kDesktopTitle && !FindWindowA(nullptr, kDesktopTitle)) {
+    ListDesktopFolder(DesktopFolderFor(request.WindowsFolder), lines);
+  } else {
+    HWND window = FindWindowA(nullptr, request.SelectedTitle.c_str());
+    if (!window) return CaptureOutcome::WindowNotFound;
+    out.AddHeader(kTitleHeader);
+    out.Add(request.SelectedTitle);
+    out.Add("");
+    try {
+      if (options.read_menu) ReadMenuBar(out, window);
+      ChildWalk walk{&out, nullptr};
+      EnumChildWindows(window, GuardedChildProc, reinterpret_cast<LPARAM>(&walk));
+      if (walk.error) std::rethrow_exception(walk.error);
+    } catch (const ETargetNotResponding& e) {
+      out.AddSectionBreak();
+      out.Add(e.Message());
+      return CaptureOutcome::NotResponding;
+    }
+  }
+  if (lines.Count() <= kMaxLinesWithoutData) lines.Add(kNothingReadable);
+  return CaptureOutcome::Captured;
+}
+
+}  // namespace glean::capture

@@ -1,0 +1,42 @@
+// One capture: find the chosen window again by its title, write its title and menu
+// sections, and hand every descendant control to the reader for its class.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "capture/captured_text.h"
+
+namespace glean::capture {
+
+enum class CaptureOutcome {
+  Captured,       // the lines are complete
+  WindowNotFound, // no window has the title; the lines are empty
+  NotResponding,  // the target stopped answering; the lines end with the error line
+};
+
+struct CaptureRequest {
+  std::string SelectedTitle;
+  std::string WindowsFolder;  // where the desktop folder of the desktop entry lies
+  std::function<void(const std::string&)> ShowProgress;
+  std::function<void()> ProcessMessages;
+};
+
+// Fills `lines` and `hits` (emptied first). Errors of the cross-process readers
+// propagate: the capture ends there and its partial lines must not be shown.
+CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions& options,
+                             TStringList& lines, ItemHitTable& hits);
+
+// Dispatch of one descendant control by its window class.
+void CaptureChild(CapturedText& out, HWND child);
+
+// Appends the names in `folder` (".lnk" dropped, any case), in file-system order.
+void ListDesktopFolder(const std::string& folder, TStrings& lines);
+
+// The folder the desktop entry lists: the Windows folder's desktop folder where it
+// exists, else the user's desktop folder.
+std::string DesktopFolderFor(const std::string& windowsFolder);
+
+}  // namespace glean::capture

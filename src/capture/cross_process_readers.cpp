@@ -1,0 +1,271 @@
+#include "capture/cross_process_readers.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "base/sjis.h"
+#include "capture/layout/remote_layout.h"
+#include "capture/section_headers.h"
+#include "capture/target_messages.h"
+#include "procmem/uProcessMemMgr.h"
+
+namespace glean::capture {
+
+namespace {
+constexpr uint32_t kListViewTextSize = 200;
+constexpr uint32_t kTreeViewTextSize = 1024;
+constexpr uint32_t kBarTextSize = 255;
+constexpr uint32_t kRectSize = 16;
+// A broken control that claims endless columns must not keep the capture going.
+constexpr int kMaxColumns = 4096;
+
+using Manager = std::unique_ptr<TProcessMemMgr>;
+
+Bitness TargetBitness(const TProcessMemMgr& manager) {
+  return manager.Is32BitProcess() ? Bitness::Bits32 : Bitness::Bits64;
+}
+
+LPARAM AsParam(ProcessAddress address) { return static_cast<LPARAM>(address); }
+
+void Write(TProcessMemMgr& m, const StructImage& s, ProcessAddress to) {
+  m.WriteBuffer(s.Data(), to, s.Size());
+}
+void ReadBack(TProcessMemMgr& m, ProcessAddress from, StructImage& s) {
+  m.ReadBuffer(from, s.Data(), s.Size());
+}
+
+// What a text buffer of `size` bytes would have held: at most size - 1 bytes, cut at a
+// character boundary.
+std::string CutToBuffer(std::string text, uint32_t size) {
+  if (text.size() >= size) text.resize(sjis::CharBoundaryAtOrBefore(text, size - 1));
+  return text;
+}
+
+RECT ReadRect(TProcessMemMgr& m, ProcessAddress block) {
+  int32_t r[4] = {};
+  m.ReadBuffer(block, r, sizeof r);
+  return RECT{r[0], r[1], r[2], r[3]};
+}
+
+RECT ToScreen(const RECT& item, const RECT& window) {
+  return RECT{window.left + item.left, window.top + item.top, window.left + item.right,
+              window.top + item.bottom};
+}
+
+// ---------------------------------------------------------------------------------------
+// List view
+
+struct ListViewReader {
+  CapturedText& out;
+  HWND hwnd;
+  TProcessMemMgr& m;
+  Bitness bits;
+  ProcessAddress text, column, item;
+  std::vector<std::string> titles;
+
+  void ReadColumnTitles() {
+    const auto& L = ListViewColumn(bits);
+    for (int c = 0; c < kMaxColumns; ++c) {
+      StructImage s(L.size, bits);
+      s.PutU32(L.mask, LVCF_TEXT);
+      s.PutPointer(L.pszText, text);
+      s.PutU32(L.cchTextMax, kListViewTextSize);
+      Write(m, s, column);
+      if (!SendToTarget(hwnd, LVM_GETCOLUMNA, static_cast<WPARAM>(c), AsParam(column))) break;
+      ReadBack(m, column, s);
+      titles.push_back(m.ReadString(s.GetPointer(L.pszText)));
+    }
+  }
+
+  int Columns() const { return std::max<int>(1, static_cast<int>(titles.size())); }
+
+  void ReadCells(int row) {
+    const auto& L = ListViewItem(bits);
+    for (int c = 0; c < Columns(); ++c) {
+      StructImage s(L.size, bits);
+      s.PutU32(L.mask, LVIF_TEXT);
+      s.PutU32(L.iItem, static_cast<uint32_t>(row));
+      s.PutU32(L.iSubItem, static_cast<uint32_t>(c));
+      s.PutPointer(L.pszText, text);
+      s.PutU32(L.cchTextMax, kListViewTextSize);
+      Write(m, s, item);
+      if (!SendToTarget(hwnd, LVM_GETITEMA, 0, AsParam(item))) continue;
+      ReadBack(m, item, s);  // the control may point pszText at a buffer of its own
+      std::string cell = m.ReadString(s.GetPointer(L.pszText));
+      if (cell.empty()) continue;
+      std::string prefix;
+      if (c < static_cast<int>(titles.size()) && !titles[c].empty() && titles[c] != " ")
+        prefix = "《" + titles[c] + "》";
+      out.Add(prefix + cell);
+    }
+  }
+
+  void BeginRow(int row, const char* header) {
+    if (out.ProcessMessages) out.ProcessMessages();
+    if (out.ShowProgress) out.ShowProgress(kListViewProgress + std::to_string(row));
+    out.AddHeaderOnce(header);
+  }
+
+  void ReadRowsInView() {
+    int top = static_cast<int>(SendToTarget(hwnd, LVM_GETTOPINDEX));
+    int count = static_cast<int>(SendToTarget(hwnd, LVM_GETCOUNTPERPAGE));
+    for (int row = top; row < top + count; ++row) {
+      BeginRow(row, kListViewInViewHeader);
+      ReadCells(row);
+      out.EndSection();
+    }
+  }
+
+  void ReadSelectedRows() {
+    bool any = false;
+    int row = static_cast<int>(SendToTarget(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    int guard = static_cast<int>(SendToTarget(hwnd, LVM_GETITEMCOUNT));
+    while (row >= 0 && guard-- >= 0) {
+      any = true;
+      BeginRow(row, kListViewSelectedHeader);
+      ReadCells(row);
+      out.EndSection();
+      int next = static_cast<int>(SendToTarget(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
+      if (next <= row) break;  // the list is walked forward only; anything else is broken
+      row = next;
+    }
+    if (any) return;
+    if (out.ShowProgress) out.ShowProgress(kListViewFallbackProgress);
+    out.AddHeader(kListViewFirstRowHeader);
+    ReadCells(0);
+    out.EndSection();
+  }
+};
+}  // namespace
+
+void ReadListView(CapturedText& out, HWND listView) {
+  Manager m = CreateMemMgrForWindow(listView);
+  Bitness bits = TargetBitness(*m);
+  ProcessAddress text = m->AllocMem(kListViewTextSize);
+  ProcessAddress column = m->AllocMem(static_cast<uint32_t>(ListViewColumn(bits).size));
+  ProcessAddress item = m->AllocMem(static_cast<uint32_t>(ListViewItem(bits).size));
+  ListViewReader reader{out, listView, *m, bits, text, column, item, {}};
+  reader.ReadColumnTitles();
+  if (SendToTarget(listView, LVM_GETSELECTEDCOUNT) >= 2)
+    reader.ReadSelectedRows();
+  else
+    reader.ReadRowsInView();
+}
+
+// -----------------------------------------------------------------------------------------
+// Tree view
+
+void ReadTreeView(CapturedText& out, HWND treeView) {
+  int count = static_cast<int>(SendToTarget(treeView, TVM_GETVISIBLECOUNT));
+  if (count <= 0) return;
+  Manager m = CreateMemMgrForWindow(treeView);
+  Bitness bits = TargetBitness(*m);
+  const auto& L = TreeViewItem(bits);
+  ProcessAddress text = m->AllocMem(kTreeViewTextSize);
+  ProcessAddress block = m->AllocMem(static_cast<uint32_t>(L.size));
+  auto handleOf = [&](LRESULT r) {
+    return bits == Bitness::Bits32 ? static_cast<uint64_t>(static_cast<uint32_t>(r))
+                                   : static_cast<uint64_t>(r);
+  };
+  uint64_t item = handleOf(SendToTarget(treeView, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0));
+  for (int n = 0; item != 0 && n < count; ++n) {
+    out.AddHeaderOnce(kTreeViewHeader);
+    StructImage s(L.size, bits);
+    s.PutU32(L.mask, TVIF_TEXT);
+    s.PutPointer(L.hItem, item);
+    s.PutPointer(L.pszText, text);
+    s.PutU32(L.cchTextMax, kTreeViewTextSize);
+    Write(*m, s, block);
+    SendToTarget(treeView, TVM_GETITEMA, 0, AsParam(block));
+    out.Add(m->ReadString(text));
+    item = handleOf(SendToTarget(treeView, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, static_cast<LPARAM>(item)));
+  }
+}
+
+// -----------------------------------------------------------------------------------------
+// Status bar and toolbar: items are collected first, then written with their rectangles.
+
+namespace {
+struct KeptItem {
+  int position;
+  std::string text;
+};
+
+void WriteBarItems(CapturedText& out, HWND bar, const std::vector<KeptItem>& kept,
+                   const char* header, bool skipEmptyLines,
+                   const std::function<RECT(int)>& itemRect) {
+  if (kept.empty()) return;
+  RECT window{};
+  GetWindowRect(bar, &window);
+  out.AddSectionBreak();
+  out.AddHeader(header);
+  for (const auto& k : kept) {
+    if (!(skipEmptyLines && k.text.empty())) out.Add(k.text);
+    out.AddHit(k.text, ToScreen(itemRect(k.position), window));
+  }
+  out.EndSection();
+}
+}  // namespace
+
+void ReadStatusBar(CapturedText& out, HWND statusBar) {
+  int parts = static_cast<int>(SendToTarget(statusBar, SB_GETPARTS, 255, 0));
+  Manager m = CreateMemMgrForWindow(statusBar);
+  // The buffer is sized from the longest part, so no text can overrun it.
+  uint32_t longest = 0;
+  for (int p = 0; p < parts; ++p)
+    longest = std::max<uint32_t>(longest, LOWORD(SendToTarget(statusBar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(p))));
+  ProcessAddress text = m->AllocMem(std::max(kBarTextSize, longest + 1));
+  ProcessAddress rect = m->AllocMem(kRectSize);
+  std::vector<KeptItem> kept;
+  for (int p = 0; p < parts; ++p) {
+    // An owner-drawn part answers with its data and writes nothing: without this, it
+    // would repeat the text of the part before it.
+    m->WriteString("", text);
+    LRESULT r = SendToTarget(statusBar, SB_GETTEXTA, static_cast<WPARAM>(p), AsParam(text));
+    if (r > 0) kept.push_back({p, CutToBuffer(m->ReadString(text), kBarTextSize)});
+  }
+  WriteBarItems(out, statusBar, kept, kStatusBarHeader, true, [&](int p) {
+    SendToTarget(statusBar, SB_GETRECT, static_cast<WPARAM>(p), AsParam(rect));
+    return ReadRect(*m, rect);
+  });
+}
+
+void ReadToolBar(CapturedText& out, HWND toolBar) {
+  int buttons = static_cast<int>(SendToTarget(toolBar, TB_BUTTONCOUNT));
+  if (buttons <= 0) return;
+  Manager m = CreateMemMgrForWindow(toolBar);
+  Bitness bits = TargetBitness(*m);
+  const auto& L = ToolBarButton(bits);
+  ProcessAddress text = m->AllocMem(kBarTextSize);
+  ProcessAddress rect = m->AllocMem(kRectSize);
+  ProcessAddress button = m->AllocMem(static_cast<uint32_t>(L.size));
+  uint32_t textSize = kBarTextSize;
+  std::vector<KeptItem> kept;
+  for (int b = 0; b < buttons; ++b) {
+    // The text is asked for by command identifier, so translate the position first.
+    StructImage s(L.size, bits);
+    Write(*m, s, button);
+    if (!SendToTarget(toolBar, TB_GETBUTTON, static_cast<WPARAM>(b), AsParam(button))) continue;
+    ReadBack(*m, button, s);
+    if (s.GetU8(L.fsStyle) & BTNS_SEP) continue;
+    WPARAM id = static_cast<WPARAM>(static_cast<int32_t>(s.GetU32(L.idCommand)));
+    LRESULT length = SendToTarget(toolBar, TB_GETBUTTONTEXTA, id, 0);
+    if (length < 0) continue;
+    if (static_cast<uint32_t>(length) >= textSize) {
+      textSize = static_cast<uint32_t>(length) + 1;
+      text = m->AllocMem(textSize);
+    }
+    m->WriteString("", text);
+    if (SendToTarget(toolBar, TB_GETBUTTONTEXTA, id, AsParam(text)) < 0) continue;
+    std::string t = CutToBuffer(m->ReadString(text), kBarTextSize);
+    if (!t.empty()) kept.push_back({b, t});
+  }
+  WriteBarItems(out, toolBar, kept, kToolBarHeader, false, [&](int b) {
+    SendToTarget(toolBar, TB_GETITEMRECT, static_cast<WPARAM>(b), AsParam(rect));
+    return ReadRect(*m, rect);
+  });
+}
+
+}  // namespace glean::capture

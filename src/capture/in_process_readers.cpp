@@ -1,0 +1,122 @@
+#include "capture/in_process_readers.h"
+
+#include <algorithm>
+
+#include "capture/section_headers.h"
+#include "capture/target_messages.h"
+
+namespace glean::capture {
+
+namespace {
+constexpr int kMenuTextLimit = 255;
+constexpr int kListItemLimit = 10000;
+constexpr int kWindowTextLimit = 10000;
+constexpr int kMaxSelectedItems = 1000;
+
+std::string ClassNameOf(HWND hwnd) {
+  char name[256] = {};
+  GetClassNameA(hwnd, name, 255);
+  return name;
+}
+
+void WriteSingleListItem(CapturedText& out, const std::string& text) {
+  if (text.empty()) return;
+  out.AddSectionBreak();
+  out.AddHeader(kListItemHeader);
+  out.Add(text);
+  out.EndSection();
+}
+
+enum class TextKind { Edit, Combo, Static };
+
+TextKind KindOf(HWND child, const std::string& className) {
+  if (SendToTarget(child, EM_GETLIMITTEXT) > 0 || className == "Edit" || className == "TEdit")
+    return TextKind::Edit;
+  if (SendToTarget(child, CB_GETCOUNT) > 0 || className.find("ComboBox") != std::string::npos ||
+      className == "TComboBox")
+    return TextKind::Combo;
+  return TextKind::Static;
+}
+
+void AddHitForWindow(CapturedText& out, const std::string& text, HWND child) {
+  RECT r;
+  if (GetWindowRect(child, &r)) out.AddHit(text, r);
+}
+}  // namespace
+
+std::string RemoveAmpersands(const std::string& text) {
+  std::string out = text;
+  out.erase(std::remove(out.begin(), out.end(), '&'), out.end());
+  return out;
+}
+
+void ReadMenuBar(CapturedText& out, HWND window) {
+  HMENU menu = GetMenu(window);
+  if (!menu) return;
+  int count = GetMenuItemCount(menu);
+  if (count <= 0) return;
+  out.AddHeader(kMenuHeader);
+  for (int i = 0; i < count; ++i) {
+    char text[256] = {};
+    GetMenuStringA(menu, static_cast<UINT>(i), text, kMenuTextLimit, MF_BYPOSITION);
+    out.Add(out.Options().no_ampersand ? RemoveAmpersands(text) : std::string(text));
+  }
+  out.EndSection();
+}
+
+void ReadListBox(CapturedText& out, HWND child) {
+  LRESULT current = SendToTarget(child, LB_GETCURSEL);
+  if (current < 0) {
+    WriteSingleListItem(out, GetListBoxItemText(child, 0, kListItemLimit));
+    return;
+  }
+  LRESULT selCount = SendToTarget(child, LB_GETSELCOUNT);
+  if (selCount < 0) {
+    WriteSingleListItem(out, GetListBoxItemText(child, static_cast<int>(current), kListItemLimit));
+    return;
+  }
+  // The index array is in our memory; the system copies it back across processes.
+  int indices[kMaxSelectedItems] = {};
+  LRESULT n = SendToTarget(child, LB_GETSELITEMS, kMaxSelectedItems, reinterpret_cast<LPARAM>(indices));
+  if (n <= 0) return;
+  n = std::min<LRESULT>(n, kMaxSelectedItems);
+  out.AddSectionBreak();
+  out.AddHeader(kSelectedListItemsHeader);
+  for (LRESULT i = 0; i < n; ++i) {
+    std::string text = GetListBoxItemText(child, indices[i], kListItemLimit);
+    if (!text.empty()) out.Add(text);
+  }
+  out.EndSection();
+}
+
+void ReadChildText(CapturedText& out, HWND child) {
+  std::string text = GetTargetText(child, kWindowTextLimit);
+  if (text.empty() || text == out.LastChildText) return;
+  const CaptureOptions& options = out.Options();
+  TextKind kind = KindOf(child, ClassNameOf(child));
+  switch (kind) {
+    case TextKind::Edit:
+    case TextKind::Combo: {
+      bool edit = kind == TextKind::Edit;
+      if (edit ? options.read_edit : options.read_combo) {
+        out.AddSectionBreak();
+        out.AddHeader(edit ? kEditHeader : kComboHeader);
+        out.Add(text);
+        out.EndSection();
+        AddHitForWindow(out, text, child);
+      }
+      break;
+    }
+    case TextKind::Static:
+      if (options.read_static) {
+        std::string shown = options.no_ampersand ? RemoveAmpersands(text) : text;
+        if (out.LastLineEmpty()) out.AddHeader(kStaticHeader);
+        out.Add(shown);
+        AddHitForWindow(out, shown, child);
+      }
+      break;
+  }
+  out.LastChildText = text;
+}
+
+}  // namespace glean::capture

@@ -1,0 +1,18 @@
+// Readers of controls whose texts come back in Glean's own memory: the menu bar, list
+// boxes, and every child with a window text.
+#pragma once
+
+#include <windows.h>
+
+#include "capture/captured_text.h"
+
+namespace glean::capture {
+
+void ReadMenuBar(CapturedText& out, HWND window);
+void ReadListBox(CapturedText& out, HWND child);
+void ReadChildText(CapturedText& out, HWND child);
+
+// Removes every "&" (doubled ones too).
+std::string RemoveAmpersands(const std::string& text);
+
+}  // namespace glean::capture

@@ -1,0 +1,29 @@
+// The header lines of a capture and its fixed messages, byte for byte.
+#pragma once
+
+namespace glean::capture {
+
+inline constexpr char kTitleHeader[] = "∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇";
+inline constexpr char kMenuHeader[] = "∇ ﾒﾆｭｰ項目 ∇";
+inline constexpr char kListItemHeader[] = "∇ ﾘｽﾄ項目 ∇";
+inline constexpr char kSelectedListItemsHeader[] = "∇ 選択されたﾘｽﾄ項目 ∇";
+inline constexpr char kEditHeader[] = "∇ ｴﾃﾞｨｯﾄﾃｷｽﾄ ∇";
+inline constexpr char kComboHeader[] = "∇ ｺﾝﾎﾞﾎﾞｯｸｽ ∇";
+inline constexpr char kStaticHeader[] = "∇ ｽﾀﾃｨｯｸﾃｷｽﾄ ∇";
+inline constexpr char kListViewInViewHeader[] = "∇ 見えているリストビュー項目 ∇";
+inline constexpr char kListViewSelectedHeader[] = "∇ 選択されたﾘｽﾄﾋﾞｭｰ項目 ∇";
+inline constexpr char kListViewFirstRowHeader[] = "∇ ﾘｽﾄﾋﾞｭｰ項目 ∇";
+inline constexpr char kTreeViewHeader[] = "∇ 見えているﾂﾘｰﾋﾞｭｰ項目 ∇";
+inline constexpr char kStatusBarHeader[] = "∇ ｽﾃｰﾀｽﾊﾞｰ ∇";
+inline constexpr char kToolBarHeader[] = "∇ ﾂｰﾙﾊﾞｰ ∇";
+
+inline constexpr char kNothingReadable[] = "読み込み可能な文字データがありません。";
+inline constexpr char kWindowNotFound[] = "Error: 指定されたウィンドウが見つかりません。‡";
+inline constexpr char kWindowNotResponding[] = "Error: 指定されたウィンドウが応答しません。‡";
+inline constexpr char kDesktopTitle[] = "ﾃﾞｽｸﾄｯﾌﾟ";
+inline constexpr char kDesktopFolderName[] = "ﾃﾞｽｸﾄｯﾌﾟ";
+
+inline constexpr char kListViewProgress[] = "データを取得中...お待ち下さい：";
+inline constexpr char kListViewFallbackProgress[] = "データを読み込んでいます...";
+
+}  // namespace glean::capture

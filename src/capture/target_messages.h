@@ -1,0 +1,37 @@
+// Messages to other programs' windows. A hung program must not freeze Glean, so every
+// message goes with a timeout and gives up on a program that stops answering.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "base/errors.h"
+
+namespace glean::capture {
+
+// The target stopped answering; the capture ends with the not-responding line.
+class ETargetNotResponding : public Exception {
+ public:
+  ETargetNotResponding();
+};
+
+inline constexpr UINT kTargetTimeoutMs = 2000;
+
+// SendMessageTimeoutA; a window that has gone answers 0, a hung one raises
+// ETargetNotResponding.
+LRESULT SendToTarget(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0);
+LRESULT SendToTargetW(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0);
+
+// WM_GETTEXT with room for `limit` bytes (the text is cut there).
+std::string GetTargetText(HWND hwnd, int limit);
+
+// List-box and combo-box item texts, asked for in UTF-16 and converted to code page 932
+// (the A forms return UTF-16 bytes across processes under Wine); at most `limit` bytes,
+// cut at a character boundary. Empty when the item does not exist.
+std::string GetListBoxItemText(HWND hwnd, int index, int limit);
+
+// Converts UTF-16 to code page 932.
+std::string ToShiftJis(const std::wstring& text);
+
+}  // namespace glean::capture

@@ -1,0 +1,91 @@
+#include "capture/window_search.h"
+
+#include <cstring>
+#include <vector>
+
+namespace glean::capture {
+
+namespace {
+constexpr int kListTitleLimit = 255;
+
+const char* const kReaderTitles[] = {"98Reader", "95Reader", "2000Reader", "XPReader"};
+
+struct EnumState {
+  HWND own;
+  const TStrings* noAccess;
+  WindowEntries* out;
+};
+
+std::string FullWindowTitle(HWND hwnd) {
+  int length = GetWindowTextLengthA(hwnd);
+  if (length <= 0) return {};
+  std::vector<char> buffer(static_cast<size_t>(length) + 2, '\0');
+  int got = GetWindowTextA(hwnd, buffer.data(), static_cast<int>(buffer.size()));
+  return std::string(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
+}
+
+BOOL CALLBACK EnumTopWindowProc(HWND hwnd, LPARAM parameter) {
+  auto* state = reinterpret_cast<EnumState*>(parameter);
+  char className[256] = {};
+  GetClassNameA(hwnd, className, 255);
+  if (!IsWindowVisible(hwnd)) return TRUE;
+  if (hwnd == state->own) return TRUE;
+  if (std::strcmp(className, "TApplication") == 0) return TRUE;
+  char title[256] = {};
+  GetWindowTextA(hwnd, title, kListTitleLimit);
+  if (title[0] == '\0') return TRUE;
+  if (std::strcmp(title, "Program Manager") == 0) return TRUE;
+  if (std::strcmp(title, "グリーナ！") == 0) return TRUE;
+  if (IsNoAccessTitle(title, *state->noAccess)) return TRUE;
+  std::string full = FullWindowTitle(hwnd);
+  if (full.size() < std::strlen(title)) full = title;  // the window changed meanwhile
+  state->out->Add({title, full, GetSmallWindowIcon(hwnd)});
+  return TRUE;
+}
+
+bool EqualsIgnoringCase(const std::string& a, const char* b) {
+  return lstrcmpiA(a.c_str(), b) == 0;
+}
+}  // namespace
+
+void WindowEntries::Clear() {
+  for (auto& e : entries_)
+    if (e.Icon) DestroyIcon(e.Icon);
+  entries_.clear();
+}
+
+bool IsNoAccessTitle(const std::string& title, const TStrings& noAccess) {
+  int n = noAccess.Count();
+  for (int i = 0; i < n; ++i) {
+    std::string entry = noAccess.Get(i);
+    if (!entry.empty() && title.find(entry) != std::string::npos) return true;
+  }
+  return false;
+}
+
+HICON GetSmallWindowIcon(HWND hwnd) {
+  auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(hwnd, GCLP_HICONSM));
+  DWORD_PTR answer = 0;
+  // Icons of other programs are asked for with a timeout: a hung window has none.
+  if (!icon && SendMessageTimeoutA(hwnd, WM_GETICON, ICON_SMALL, 0, SMTO_ABORTIFHUNG, 1000, &answer))
+    icon = reinterpret_cast<HICON>(answer);
+  if (!icon && SendMessageTimeoutA(hwnd, WM_GETICON, ICON_BIG, 0, SMTO_ABORTIFHUNG, 1000, &answer))
+    icon = reinterpret_cast<HICON>(answer);
+  if (!icon) return nullptr;
+  return static_cast<HICON>(CopyImage(icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                      GetSystemMetrics(SM_CYSMICON), 0));
+}
+
+void EnumerateTopWindows(HWND own, const TStrings& noAccess, WindowEntries& out) {
+  EnumState state{own, &noAccess, &out};
+  EnumWindows(EnumTopWindowProc, reinterpret_cast<LPARAM>(&state));
+}
+
+bool DetectScreenReader(const std::vector<std::string>& texts) {
+  for (const char* reader : kReaderTitles)
+    for (const auto& text : texts)
+      if (EqualsIgnoringCase(text, reader)) return true;
+  return false;
+}
+
+}  // namespace glean::capture

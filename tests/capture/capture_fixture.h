@@ -1,0 +1,83 @@
+// Shared steps of the capture tests: start a sample-app scenario as a separate process,
+// capture its window, and compare whole line lists with a readable failure message.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "capture/capture_driver.h"
+#include "harness/process.h"
+
+namespace glean::capture::testing {
+
+using Lines = std::vector<std::string>;
+
+struct CaptureRun {
+  CaptureOutcome outcome;
+  Lines lines;
+  ItemHitTable hits;
+};
+
+inline CaptureRun Capture(const std::string& title, const CaptureOptions& options) {
+  TStringList lines;
+  ItemHitTable hits;
+  CaptureRequest request;
+  request.SelectedTitle = title;
+  CaptureOutcome outcome = CaptureWindow(request, options, lines, hits);
+  return {outcome, lines.Items(), hits};
+}
+
+// The sample app in one scenario, its window found by title.
+class SampleApp {
+ public:
+  SampleApp(const std::string& scenario, const std::string& title, bool is32 = false) {
+    process_ = test::TestProcess::Start(test::SampleAppPath(is32),
+                                        "--scenario " + scenario + " --title \"" + title + "\"");
+    window_ = process_.WaitForWindow("GleanSampleApp", title.c_str());
+  }
+  HWND Window() const { return window_; }
+  HWND Control(int id) const { return GetDlgItem(window_, id); }
+  test::TestProcess& Process() { return process_; }
+
+ private:
+  test::TestProcess process_;
+  HWND window_ = nullptr;
+};
+
+// Options for sample-app captures: Wine cannot read another process's menu bar, so the
+// menu is left out there and tested on a window of our own.
+inline CaptureOptions SampleOptions() {
+  CaptureOptions o;
+  o.read_menu = false;
+  return o;
+}
+
+inline RECT WindowRectOf(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+inline HitRow Hit(const std::string& text, HWND control) {
+  RECT r = WindowRectOf(control);
+  return {text, static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.bottom),
+          static_cast<int>(r.right)};
+}
+
+inline std::string Show(const Lines& lines) {
+  std::string s;
+  for (size_t i = 0; i < lines.size(); ++i) s += std::to_string(i) + ": [" + lines[i] + "]\n";
+  return s;
+}
+
+#define EXPECT_LINES(actual, expected) \
+  EXPECT_EQ(actual, expected) << "actual:\n" << Show(actual) << "expected:\n" << Show(expected)
+
+inline void Append(Lines& to, const Lines& more) { to.insert(to.end(), more.begin(), more.end()); }
+
+}  // namespace glean::capture::testing
