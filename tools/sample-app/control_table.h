@@ -31,7 +31,7 @@ struct ListViewData {
   std::vector<Column> columns = {};
   std::vector<std::vector<std::string>> rows = {};  // cells by column
   std::vector<int> selected = {};
-  // Answer item-text queries with a pointer to a no-access page (a broken program).
+  // Answer item-text queries with a pointer nobody can read (a broken program).
   bool unreadable_text = false;
 };
 

@@ -15,7 +15,7 @@ void FillStatusBar(HWND bar, const StatusData& data);
 void FillToolBar(HWND bar, const ToolBarData& data);
 void FillTab(HWND tab, const TabData& data);
 
-// Makes the list view answer item-text queries with a pointer to a no-access page.
+// Makes the list view answer item-text queries with a pointer nobody can read.
 void MakeItemTextUnreadable(HWND view);
 
 }  // namespace sample_app

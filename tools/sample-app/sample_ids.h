@@ -84,7 +84,7 @@ inline constexpr int kToolButton = 2211;  // command of the long toolbar button
 namespace badpointer {
 inline constexpr int kLabelBefore = 2303;
 inline constexpr int kReadable = 2302;    // an ordinary list view
-inline constexpr int kUnreadable = 2301;  // answers item queries with a no-access pointer
+inline constexpr int kUnreadable = 2301;  // answers item queries with an unreadable pointer
 inline constexpr int kLabelAfter = 2304;
 }  // namespace badpointer
 
