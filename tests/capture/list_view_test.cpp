@@ -1,0 +1,83 @@
+// List views: rows in view past the list's end, one and several selected rows, two lists
+// under one header, and a list without columns; in the 64-bit and the 32-bit sample app.
+#include "capture_fixture.h"
+#include "../../tools/sample-app/sample_ids.h"
+
+namespace glean::capture::testing {
+namespace {
+
+namespace ids = sample_app::listview;
+
+int PerPage(HWND listView) { return static_cast<int>(SendMessageA(listView, LVM_GETCOUNTPERPAGE, 0, 0)); }
+
+void AddRow(Lines& out, const Lines& cells) {
+  Append(out, cells);
+  out.push_back("");
+}
+
+class ListViews : public ::testing::TestWithParam<bool> {};
+
+TEST_P(ListViews, RowsInViewSelectedRowsAndSharedHeaders) {
+  bool is32 = GetParam();
+  if (is32) GLEAN_REQUIRE_32BIT();
+  const std::string title = is32 ? "glean list views 32" : "glean list views 64";
+  SampleApp app("listview", title, is32);
+  ASSERT_NE(app.Window(), nullptr);
+  int roomy = PerPage(app.Control(ids::kRoomy));
+  int one = PerPage(app.Control(ids::kOneSelected));
+  int none = PerPage(app.Control(ids::kNoColumns));
+  ASSERT_GT(roomy, 3);
+  ASSERT_GE(one, 5);
+  ASSERT_GE(none, 2);
+
+  Lines e{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", title, "", "∇ 見えているリストビュー項目 ∇"};
+  const Lines roomyRows[] = {{"《名前》一行目", "《種類》テキスト"}, {"《名前》二行目", "《種類》画像"},
+                             {"《名前》Third row", "《種類》Plain"}};
+  for (int row = 0; row < roomy; ++row) AddRow(e, row < 3 ? roomyRows[row] : Lines{});
+  // One selected row: the rows in view, under the header already written.
+  for (int row = 0; row < one; ++row)
+    AddRow(e, row < 5 ? Lines{"《名前》単一選択" + std::to_string(row), "《種類》値" + std::to_string(row)}
+                      : Lines{});
+  // Three selected rows, one of them scrolled away: all three.
+  e.push_back("∇ 選択されたﾘｽﾄﾋﾞｭｰ項目 ∇");
+  for (int row : {1, 3, 15})
+    AddRow(e, {"《名前》複数選択" + std::to_string(row), "《種類》値" + std::to_string(row)});
+  // No columns: read as one column without a title.
+  for (int row = 0; row < none; ++row)
+    AddRow(e, row == 0 ? Lines{"列なし一"} : row == 1 ? Lines{"列なし二"} : Lines{});
+
+  CaptureRun run = Capture(title, SampleOptions());
+  EXPECT_EQ(run.outcome, CaptureOutcome::Captured);
+  EXPECT_LINES(run.lines, e);
+}
+
+TEST_P(ListViews, ProgressIsShownPerRowAndListViewsOffReadsNothing) {
+  bool is32 = GetParam();
+  if (is32) GLEAN_REQUIRE_32BIT();
+  const std::string title = is32 ? "glean list progress 32" : "glean list progress 64";
+  SampleApp app("listview", title, is32);
+  ASSERT_NE(app.Window(), nullptr);
+  TStringList lines;
+  ItemHitTable hits;
+  CaptureRequest request;
+  request.SelectedTitle = title;
+  std::vector<std::string> progress;
+  int pumps = 0;
+  request.ShowProgress = [&](const std::string& s) { progress.push_back(s); };
+  request.ProcessMessages = [&] { ++pumps; };
+  CaptureWindow(request, SampleOptions(), lines, hits);
+  ASSERT_FALSE(progress.empty());
+  EXPECT_EQ(progress.front(), "データを取得中...お待ち下さい：0");
+  EXPECT_EQ(static_cast<int>(progress.size()), pumps);  // one of each per row
+
+  CaptureOptions o = SampleOptions();
+  o.read_listview = false;
+  EXPECT_LINES(Capture(title, o).lines,
+               (Lines{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", title, "", "読み込み可能な文字データがありません。"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Bitness, ListViews, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Target32" : "Target64"; });
+
+}  // namespace
+}  // namespace glean::capture::testing
