@@ -28,7 +28,7 @@ inline constexpr int kExitNoWindow = 3;
 inline constexpr int kMenuExit = 100;
 
 namespace all {  // scenario "all"
-inline constexpr int kToolBar = 1001;
+inline constexpr int kToolBar = 1010;  // not 1001: that is the id of a drop-down combo's edit field
 inline constexpr int kLabelName = 1101;
 inline constexpr int kLabelTwin1 = 1102;
 inline constexpr int kLabelTwin2 = 1103;
