@@ -84,6 +84,11 @@ BOOL CALLBACK ShowIfOnPage(HWND child, LPARAM page) {
   return TRUE;
 }
 
+BOOL CALLBACK ForgetPage(HWND child, LPARAM) {
+  RemovePropA(child, kPageProperty);
+  return TRUE;
+}
+
 }  // namespace
 
 HWND CreateControl(HWND parent, const ControlEntry& entry, int shown_page) {
@@ -108,5 +113,7 @@ void CreateControls(HWND parent, const std::vector<ControlEntry>& entries) {
 }
 
 void ShowTabPage(HWND parent, int page) { EnumChildWindows(parent, ShowIfOnPage, page); }
+
+void ForgetTabPages(HWND parent) { EnumChildWindows(parent, ForgetPage, 0); }
 
 }  // namespace sample_app

@@ -17,4 +17,7 @@ void CreateControls(HWND parent, const std::vector<ControlEntry>& entries);
 // Shows the controls of `page` and hides those of the other pages.
 void ShowTabPage(HWND parent, int page);
 
+// Removes the page properties; a window must take its properties away before it goes.
+void ForgetTabPages(HWND parent);
+
 }  // namespace sample_app

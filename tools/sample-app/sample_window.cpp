@@ -46,6 +46,7 @@ LRESULT CALLBACK SampleWindowProc(HWND window, UINT message, WPARAM wparam, LPAR
       }
       return 0;
     case WM_DESTROY:
+      ForgetTabPages(window);
       if (--open_windows == 0) PostQuitMessage(kExitOk);
       return 0;
   }
