@@ -1,0 +1,299 @@
+#include "editor/control/editor.h"
+
+#include <imm.h>
+#include <windowsx.h>
+
+#include "editor/control/editor_resources.h"
+#include "editor/control/gdi_canvas.h"
+#include "ui/application.h"
+#include "win/os_error.h"
+
+namespace glean {
+
+TEditorRegistration::TEditorRegistration() { TScreenCursors::Instance().RegisterProgramCursors(); }
+
+TEditor::TEditor() : TEditorCore(static_cast<IEditorHost&>(*this)) {}
+
+TEditor::~TEditor() {
+  if (hwnd_) {
+    HWND hwnd = hwnd_;
+    DestroyWindow(hwnd);  // WM_NCDESTROY detaches the window from this object
+  }
+}
+
+void TEditor::RegisterClassOnce() {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSA wc{};
+  wc.style = CS_DBLCLKS;  // no redraw on resize: the core repaints what it needs
+  wc.lpfnWndProc = &TEditor::StaticWndProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = nullptr;  // chosen per point, in WM_SETCURSOR
+  wc.lpszClassName = kClassName;
+  if (!RegisterClassA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) win::RaiseLastOSError();
+  registered = true;
+}
+
+void TEditor::CreateWnd(HWND parent, int x, int y, int width, int height, int id) {
+  RegisterClassOnce();
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN;
+  if (BarShown(TScrollBarKind::Vertical)) style |= WS_VSCROLL;
+  if (BarShown(TScrollBarKind::Horizontal)) style |= WS_HSCROLL;
+  const DWORD exStyle = BorderStyle() == TBorderStyle::bsSingle ? WS_EX_CLIENTEDGE : 0;
+  HWND hwnd = CreateWindowExA(exStyle, kClassName, "", style, x, y, width, height, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                              GetModuleHandleA(nullptr), this);
+  if (!hwnd) win::RaiseLastOSError();
+}
+
+LRESULT CALLBACK TEditor::StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<TEditor*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<TEditor*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    self->caretCreated_ = false;
+    return DefWindowProcA(hwnd, msg, wp, lp);
+  }
+  LRESULT result = 0;
+  ui::Guarded(GetAncestor(hwnd, GA_ROOT), [&] { result = self->WndProc(msg, wp, lp); });
+  return result;
+}
+
+LRESULT TEditor::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_CREATE:
+      Resized();
+      return 0;
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // painting covers every pixel
+    case WM_SIZE:
+      Resized();
+      return 0;
+    case WM_SETFOCUS:
+      FocusChanged(true);
+      return 0;
+    case WM_KILLFOCUS:
+      FocusChanged(false);
+      if (caretCreated_) {
+        DestroyCaret();
+        caretCreated_ = caretVisible_ = false;
+      }
+      return 0;
+    case WM_VSCROLL:
+      OnScroll(SB_VERT, wp);
+      return 0;
+    case WM_HSCROLL:
+      OnScroll(SB_HORZ, wp);
+      return 0;
+    case WM_LBUTTONDOWN:
+      if (GetFocus() != hwnd_) SetFocus(hwnd_);
+      MouseDown({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, (wp & MK_SHIFT) != 0, (wp & MK_CONTROL) != 0);
+      return 0;
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      if (GetFocus() != hwnd_) SetFocus(hwnd_);
+      break;
+    case WM_MOUSEMOVE:
+      MouseMove({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, (wp & MK_LBUTTON) != 0, (wp & MK_CONTROL) != 0);
+      return 0;
+    case WM_LBUTTONUP:
+      MouseUp({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, (wp & MK_CONTROL) != 0);
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lp) != hwnd_) CancelDrag();
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lp) == HTCLIENT) {
+        OnSetCursor();
+        return TRUE;
+      }
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+void TEditor::OnPaint() {
+  win::PaintScope paint(hwnd_);
+  TGdiCanvas canvas(
+      paint.Dc(), [this](TFontStyles s) { return FontHandle(s); },
+      [this](HDC dc, TImageList which, int index, int x, int y) {
+        return DrawImageBarImage(dc, which == TImageList::Digits ? imageDigits_ : imageMarks_,
+                                 which, index, x, y);
+      });
+  const RECT& r = paint.Area();
+  Paint(canvas, {r.left, r.top, r.right, r.bottom});
+}
+
+void TEditor::OnScroll(int bar, WPARAM wp) {
+  const auto code = static_cast<TScrollCode>(LOWORD(wp));
+  if (bar == SB_VERT) {
+    SCROLLINFO si{sizeof si, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+    GetScrollInfo(hwnd_, SB_VERT, &si);
+    VScroll(code, si.nTrackPos);
+  } else {
+    HScroll(code, static_cast<short>(HIWORD(wp)));
+  }
+}
+
+void TEditor::OnSetCursor() { ::SetCursor(TScreenCursors::Instance().Get(cursor_)); }
+
+HFONT TEditor::FontHandle(TFontStyles style) {
+  if (!(fontsMadeFor_ == Font())) {
+    for (auto& f : fonts_) f.Reset();
+    fontsMadeFor_ = Font();
+  }
+  const size_t key = style & (fsBold | fsItalic | fsStrikeOut);
+  if (!fonts_[key]) {
+    const TEditorFont& f = Font();
+    const TFontStyles all = TFontStyles(f.Style | style);
+    LOGFONTA lf{};
+    lf.lfHeight = -f.Height;
+    lf.lfWeight = (all & fsBold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = (all & fsItalic) ? TRUE : FALSE;
+    lf.lfStrikeOut = (all & fsStrikeOut) ? TRUE : FALSE;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lstrcpynA(lf.lfFaceName, f.Name.c_str(), LF_FACESIZE);
+    fonts_[key].Reset(CreateFontIndirectA(&lf));
+    if (!fonts_[key]) win::RaiseLastOSError();
+  }
+  return fonts_[key].Get();
+}
+
+bool TEditor::BarShown(TScrollBarKind kind) const {
+  const TScrollStyle s = ScrollBars();
+  if (s == TScrollStyle::ssBoth) return true;
+  return kind == TScrollBarKind::Vertical ? s == TScrollStyle::ssVertical
+                                          : s == TScrollStyle::ssHorizontal;
+}
+
+void TEditor::SetImageDigits(HIMAGELIST list) {
+  imageDigits_ = list;
+  if (Imagebar().Visible()) Repaint();
+}
+
+void TEditor::SetImageMarks(HIMAGELIST list) {
+  imageMarks_ = list;
+  if (Imagebar().Visible()) Repaint();
+}
+
+// ---- IEditorHost ----
+
+TRect TEditor::ClientRect() const {
+  RECT r{};
+  if (hwnd_) GetClientRect(hwnd_, &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+TFontMetrics TEditor::FontMetrics() const {
+  TFontMetrics m;
+  if (!hwnd_) return m;
+  win::WindowDc dc(hwnd_);
+  win::SelectedObject font(dc.Get(), const_cast<TEditor*>(this)->FontHandle(0));
+  TEXTMETRICA tm{};
+  if (GetTextMetricsA(dc.Get(), &tm)) {
+    m.Height = tm.tmHeight;
+    m.ExternalLeading = tm.tmExternalLeading;
+    m.AveCharWidth = tm.tmAveCharWidth;
+  }
+  return m;
+}
+
+void TEditor::Invalidate(const TRect& r) {
+  if (!hwnd_ || r.Empty()) return;
+  const RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+  InvalidateRect(hwnd_, &rc, FALSE);
+}
+
+void TEditor::Update() {
+  if (hwnd_ && !redrawOff_) UpdateWindow(hwnd_);
+}
+
+void TEditor::ScrollArea(const TRect& area, int dx, int dy) {
+  if (!hwnd_) return;
+  const RECT rc{area.Left, area.Top, area.Right, area.Bottom};
+  ScrollWindowEx(hwnd_, dx, dy, &rc, &rc, nullptr, nullptr, SW_INVALIDATE);
+}
+
+void TEditor::SetRedraw(bool on) {
+  // Redrawing off clears the visible style, so the way back is known by the flag.
+  if (!hwnd_ || (on ? !redrawOff_ : !IsWindowVisible(hwnd_))) return;
+  redrawOff_ = !on;
+  SendMessageA(hwnd_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+  if (on) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void TEditor::ShowScrollBar(TScrollBarKind kind, bool visible) {
+  if (hwnd_) ::ShowScrollBar(hwnd_, kind == TScrollBarKind::Vertical ? SB_VERT : SB_HORZ, visible);
+}
+
+void TEditor::SetScrollBar(TScrollBarKind kind, int max, int page, int pos) {
+  // Setting the range of a bar the window does not show would show it.
+  if (!hwnd_ || !BarShown(kind)) return;
+  SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, max,
+                static_cast<UINT>(page), pos, 0};
+  SetScrollInfo(hwnd_, kind == TScrollBarKind::Vertical ? SB_VERT : SB_HORZ, &si, TRUE);
+}
+
+void TEditor::SetCaretShape(int width, int height) {
+  if (!hwnd_ || GetFocus() != hwnd_) return;
+  if (caretCreated_ && width == caretWidth_ && height == caretHeight_) return;
+  if (caretCreated_) DestroyCaret();
+  caretCreated_ = ::CreateCaret(hwnd_, nullptr, width, height) != FALSE;
+  caretVisible_ = false;
+  caretWidth_ = width;
+  caretHeight_ = height;
+}
+
+void TEditor::SetCaretPos(int x, int y) {
+  if (caretCreated_) ::SetCaretPos(x, y);
+}
+
+void TEditor::ShowCaret(bool visible) {
+  if (!caretCreated_ || visible == caretVisible_) return;
+  caretVisible_ = visible;
+  if (visible)
+    ::ShowCaret(hwnd_);
+  else
+    ::HideCaret(hwnd_);
+}
+
+void TEditor::MoveImeWindow(int x, int y) {
+  if (!hwnd_) return;
+  HIMC imc = ImmGetContext(hwnd_);
+  if (!imc) return;
+  COMPOSITIONFORM form{};
+  form.dwStyle = CFS_POINT;
+  form.ptCurrentPos = {x, y};
+  ImmSetCompositionWindow(imc, &form);
+  ImmReleaseContext(hwnd_, imc);
+}
+
+void TEditor::SetCursor(int cursor) {
+  cursor_ = cursor;
+  if (!hwnd_) return;
+  POINT p;
+  GetCursorPos(&p);
+  if (WindowFromPoint(p) == hwnd_) OnSetCursor();
+}
+
+void TEditor::SetMouseCapture(bool on) {
+  if (!hwnd_) return;
+  if (on)
+    SetCapture(hwnd_);
+  else if (GetCapture() == hwnd_)
+    ReleaseCapture();
+}
+
+}  // namespace glean

@@ -1,0 +1,91 @@
+// TEditor: the editor core in a window of the class "TEditor" (a stable name screen
+// readers can be told about). The window translates messages into core calls and
+// supplies the core's canvas, caret, scroll bars, cursors and invalidation.
+//
+// Usage: construct, set options, then CreateWnd(parent, ...). The object owns its window
+// and destroys it; the window never outlives it.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <array>
+
+#include "editor/control/core/editor_core.h"
+#include "editor/control/gdi.h"
+
+namespace glean {
+
+// Registers what every editor shares before the first one's options are made.
+class TEditorRegistration {
+ protected:
+  TEditorRegistration();
+};
+
+class TEditor : private TEditorRegistration, private IEditorHost, public TEditorCore {
+ public:
+  static constexpr char kClassName[] = "TEditor";
+
+  TEditor();
+  ~TEditor() override;
+
+  // Creates the window as a child of `parent` (185 x 89 unless told otherwise).
+  void CreateWnd(HWND parent, int x = 0, int y = 0, int width = 185, int height = 89, int id = 0);
+  HWND Handle() const { return hwnd_; }
+
+  // Images of the image bar; null (the default) uses the built-in pictures. The lists
+  // are not owned: clear the property before destroying a list.
+  void SetImageDigits(HIMAGELIST list);
+  void SetImageMarks(HIMAGELIST list);
+  HIMAGELIST ImageDigits() const { return imageDigits_; }
+  HIMAGELIST ImageMarks() const { return imageMarks_; }
+
+  // The font the window draws with in a style (created on first use).
+  HFONT FontHandle(TFontStyles style = 0);
+  // The cursor the core chose last.
+  int CurrentCursor() const { return cursor_; }
+
+ protected:
+  // One message; the window procedure runs it under the error report.
+  virtual LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp);
+
+ private:
+  static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  static void RegisterClassOnce();
+  void OnPaint();
+  void OnScroll(int bar, WPARAM wp);
+  void OnSetCursor();
+  bool BarShown(TScrollBarKind kind) const;
+
+  // IEditorHost
+  bool HasWindow() const override { return hwnd_ != nullptr; }
+  bool Focused() const override { return hwnd_ && GetFocus() == hwnd_; }
+  TRect ClientRect() const override;
+  TFontMetrics FontMetrics() const override;
+  void Invalidate(const TRect& r) override;
+  void Update() override;
+  void ScrollArea(const TRect& area, int dx, int dy) override;
+  void SetRedraw(bool on) override;
+  void ShowScrollBar(TScrollBarKind kind, bool visible) override;
+  void SetScrollBar(TScrollBarKind kind, int max, int page, int pos) override;
+  void SetCaretShape(int width, int height) override;
+  void SetCaretPos(int x, int y) override;
+  void ShowCaret(bool visible) override;
+  void MoveImeWindow(int x, int y) override;
+  void SetCursor(int cursor) override;
+  bool LeftButtonDown() const override { return GetKeyState(VK_LBUTTON) < 0; }
+  bool CtrlDown() const override { return GetKeyState(VK_CONTROL) < 0; }
+  void SetMouseCapture(bool on) override;
+
+  HWND hwnd_ = nullptr;
+  HIMAGELIST imageDigits_ = nullptr, imageMarks_ = nullptr;
+  // Fonts by style (bold, italic, strike-out), for the font they were made from.
+  std::array<win::UniqueFont, 16> fonts_;
+  TEditorFont fontsMadeFor_;
+  int cursor_ = crIBeam;
+  bool caretCreated_ = false, caretVisible_ = false;
+  int caretWidth_ = 0, caretHeight_ = 0;
+  bool redrawOff_ = false;
+};
+
+}  // namespace glean

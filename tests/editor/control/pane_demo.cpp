@@ -1,0 +1,24 @@
+// Shows the captured-text pane with sample text, for looking at it (and taking a
+// screenshot) under Wine. Ends when its window is closed, or after the number of
+// milliseconds given on the command line.
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "pane_form.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR cmdLine, int) {
+  glean::testing::PaneForm form;
+  form.Data().SetSelStart(40);
+  form.Data().SetSelLength(20);
+  const int lifetime = std::atoi(cmdLine);
+  if (lifetime > 0) SetTimer(nullptr, 0, static_cast<UINT>(lifetime), nullptr);
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (msg.message == WM_TIMER && msg.hwnd == nullptr) break;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    if (!IsWindow(form.Handle())) break;
+  }
+  return 0;
+}

@@ -1,0 +1,131 @@
+#include "pane_form.h"
+
+#include "win/os_error.h"
+
+namespace glean::testing {
+
+void ConfigureMainPane(TEditor& e) {
+  TEditorFont font = e.Font();
+  font.Name = "ＭＳ ゴシック";
+  font.Height = 16;
+  e.SetFont(font);
+  TEditorWrapOption& w = e.WrapOption();
+  w.BeginUpdate();
+  w.SetWordBreak(true);
+  w.SetLeading(true);
+  w.SetFollowRetMark(false);
+  w.SetFollowPunctuation(false);
+  w.SetLeadStr("（［｛「『([{｢");
+  w.SetFollowStr("、。，．・？！゛゜ヽヾゝゞ々ー）］｝」』!),.:;?]}｡｣､･ｰﾞﾟ");
+  w.SetPunctuationStr("、。，．,.｡､");
+  w.EndUpdate();
+  e.SetWordWrap(true);
+  e.SetScrollBars(TScrollStyle::ssBoth);
+  e.SetWantTabs(false);
+  TEditorCaret& c = e.Caret();
+  c.SetAutoIndent(false);
+  c.SetFreeCaret(false);
+  c.SetKeepCaret(true);
+  c.SetNextLine(true);
+  c.SetRowSelect(false);
+  e.Margin().SetLeft(0);
+  e.Margin().SetLine(2);
+  e.Margin().SetTop(2);
+  e.Marks().EofMark().SetVisible(true);
+  e.Marks().EofMark().SetColor(clFuchsia);
+  TEditorViewInfo& v = e.View();
+  v.SetCommenter("∇");
+  TFountainBracketItem& note = v.Brackets().Add();
+  note.SetLeftBracket("《");
+  note.SetRightBracket("》");
+  note.ItemColor().SetColor(clMaroon);
+  TFountainBracketItem& error = v.Brackets().Add();
+  error.SetLeftBracket("Error: ");
+  error.SetRightBracket("‡");
+  error.ItemColor().SetColor(clRed);
+  v.Colors().Comment().SetColor(clBlue);
+  v.Colors().Comment().SetBkColor(clYellow);
+  v.Colors().Url().SetColor(clNavy);
+  v.Colors().Url().SetStyle(fsUnderline);
+  v.Colors().Mail().SetColor(clGreen);
+  v.Colors().Mail().SetStyle(fsUnderline);
+  v.Colors().Select().SetColor(clWhite);
+  v.Colors().Select().SetBkColor(clNavy);
+  v.SetUrl(true);
+  v.SetMail(true);
+  v.SetControlCode(true);
+  v.SetQuotation("\x81");
+}
+
+std::string CapturedSample() {
+  return "∇ ｳｨﾝﾄﾞｳﾀｲﾄﾙ ∇\r\n"
+         "サンプル アプリ\r\n"
+         "∇ ｽﾀﾃｨｯｸﾃｷｽﾄ ∇\r\n"
+         "ユーザー名:\r\n"
+         "《非表示》 パスワード:\r\n"
+         "∇ ｴﾃﾞｨｯﾄ ∇\r\n"
+         "詳しくは http://www.example.com/glean/ を見て下さい。\r\n"
+         "連絡先 support@example.com\r\n"
+         "Error: 指定されたウィンドウが応答しません。‡\r\n"
+         "∇ ﾘｽﾄﾎﾞｯｸｽ ∇\r\n"
+         "一行目\tタブの後\r\n"
+         "A fairly long English line that the pane wraps at its width, because word wrap "
+         "is on and the wrap column follows the window.\r\n";
+}
+
+PaneForm::PaneForm(int width, int height) {
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &PaneForm::WndProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = "GleanPaneForm";
+    if (!RegisterClassA(&wc)) win::RaiseLastOSError();
+    registered = true;
+  }
+  hwnd_ = CreateWindowExA(0, "GleanPaneForm", "ペイン", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
+                          width, height, nullptr, nullptr, GetModuleHandleA(nullptr), this);
+  if (!hwnd_) win::RaiseLastOSError();
+  data_ = std::make_unique<TEditor>();
+  ConfigureMainPane(*data_);
+  RECT r;
+  GetClientRect(hwnd_, &r);
+  data_->CreateWnd(hwnd_, 0, 0, r.right, r.bottom, 100);
+  Layout();
+  data_->Lines().SetText(CapturedSample());
+  data_->SetRowCol(0, 0);
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  SetFocus(data_->Handle());
+  UpdateWindow(hwnd_);
+}
+
+PaneForm::~PaneForm() {
+  data_.reset();  // the pane's window goes first, while its parent still exists
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void PaneForm::Layout() {
+  if (!data_ || !data_->Handle()) return;
+  RECT r;
+  GetClientRect(hwnd_, &r);
+  MoveWindow(data_->Handle(), 0, 0, r.right, r.bottom, TRUE);
+  RECT c;
+  GetClientRect(data_->Handle(), &c);
+  // The main window's rule: the wrap column follows the pane's width.
+  data_->WrapOption().SetWrapByte(c.right / data_->CharWidth() - 3);
+}
+
+LRESULT CALLBACK PaneForm::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE)
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+  auto* self = reinterpret_cast<PaneForm*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (msg == WM_SIZE && self) self->Layout();
+  if (msg == WM_NCDESTROY && self) self->hwnd_ = nullptr;
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+}  // namespace glean::testing
