@@ -109,6 +109,23 @@ TEST(SampleAppProcess, BadArgumentsAndUnknownScenariosExitWithoutWindow) {
   EXPECT_EQ(unknown.ExitCode(), static_cast<DWORD>(kExitNoWindow));
 }
 
+TEST(SampleAppProcess, ProgramEndsWithItsLastShownWindow) {
+  TestProcess app = TestProcess::Start(SampleAppPath(false), "--title \"終わる見本\" --scenario windowlist");
+  HWND main = app.WaitForWindow(kWindowClass, "終わる見本");
+  ASSERT_NE(main, nullptr);
+  for (const char* suffix : {windowlist::kTApplicationSuffix, windowlist::kToolSuffix, ""}) {
+    EXPECT_FALSE(app.WaitForExit(0));
+    HWND window = suffix[0] ? FindWindowA(nullptr, (std::string("終わる見本") + suffix).c_str())
+                            : FindWindowA(kWindowClass, "");
+    ASSERT_NE(window, nullptr) << suffix;
+    PostMessageA(window, WM_CLOSE, 0, 0);
+  }
+  EXPECT_FALSE(app.WaitForExit(500));
+  PostMessageA(main, WM_CLOSE, 0, 0);  // the hidden window does not keep it alive
+  ASSERT_TRUE(app.WaitForExit(10000));
+  EXPECT_EQ(app.ExitCode(), static_cast<DWORD>(kExitOk));
+}
+
 TEST(SampleAppProcess, ClosingFromTheMenuEndsTheProgram) {
   TestProcess app = TestProcess::Start(SampleAppPath(false), "--title \"閉じる見本\"");
   HWND window = app.WaitForWindow(kWindowClass, "閉じる見本");

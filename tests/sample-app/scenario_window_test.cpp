@@ -395,6 +395,23 @@ TEST(SampleAppWindows, EmptyTwinsAndBlanks) {
   EXPECT_EQ(Text(blanks.Window()), "空白  ");
 }
 
+TEST(SampleAppWindows, WindowListHasWindowsToLeaveOut) {
+  using namespace windowlist;
+  OpenedScenario app("windowlist", "一覧");
+  ASSERT_EQ(app.Count(), 5u);
+  EXPECT_EQ(Text(app.Window(0)), std::string("一覧") + kTApplicationSuffix);
+  EXPECT_EQ(ClassOf(app.Window(0)), kTApplicationClass);
+  EXPECT_TRUE(IsWindowVisible(app.Window(0)));
+  EXPECT_EQ(Text(app.Window(1)), "一覧 隠れた窓");
+  EXPECT_FALSE(IsWindowVisible(app.Window(1)));
+  EXPECT_EQ(Text(app.Window(2)), "一覧 ツール窓");
+  EXPECT_TRUE(GetWindowLongA(app.Window(2), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_EQ(Text(app.Window(3)), "");
+  EXPECT_TRUE(IsWindowVisible(app.Window(3)));
+  EXPECT_EQ(Text(app.Window(4)), "一覧");
+  EXPECT_EQ(ClassOf(app.Window(4)), kWindowClass);
+}
+
 TEST(SampleAppWindows, UnknownScenarioOpensNothing) {
   OpenedScenario app("no-such-scenario");
   EXPECT_EQ(app.Count(), 0u);

@@ -100,6 +100,9 @@ struct WindowEntry {
   int left, top;  // frame position on the screen
   std::vector<MenuEntry> menu;
   std::vector<ControlEntry> controls;  // created in this order
+  std::string window_class = {};       // empty: the sample app's own class
+  bool shown = true;
+  bool tool_window = false;
 };
 
 }  // namespace sample_app

@@ -96,4 +96,14 @@ namespace blanks {
 inline constexpr int kLabel = 2501;
 }
 
+// "windowlist": beside the main window (shown last), windows a window list must treat
+// apart. Their titles are the main title followed by these suffixes.
+namespace windowlist {
+inline constexpr char kTApplicationClass[] = "TApplication";
+inline constexpr char kTApplicationSuffix[] = " TApplication";  // class "TApplication"
+inline constexpr char kHiddenSuffix[] = " 隠れた窓";            // never shown
+inline constexpr char kToolSuffix[] = " ツール窓";              // WS_EX_TOOLWINDOW
+// and one shown window of the sample app's class with an empty title
+}  // namespace windowlist
+
 }  // namespace sample_app

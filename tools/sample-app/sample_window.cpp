@@ -12,8 +12,6 @@ namespace {
 constexpr UINT_PTR kHangTimer = 1;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-int open_windows = 0;
-
 // Owner-drawn status-bar parts show a plain block: they have no text to show.
 void DrawOwnerPart(const DRAWITEMSTRUCT& draw) {
   FillRect(draw.hDC, &draw.rcItem, GetSysColorBrush(COLOR_HIGHLIGHT));
@@ -26,11 +24,21 @@ LRESULT OnNotify(HWND window, const NMHDR& header) {
   return 0;
 }
 
+BOOL CALLBACK FindOtherShown(HWND window, LPARAM closing) {
+  if (window == reinterpret_cast<HWND>(closing) || !IsWindowVisible(window)) return TRUE;
+  SetLastError(ERROR_ALREADY_EXISTS);
+  return FALSE;
+}
+
+// The program ends with its last shown window; windows made hidden never count.
+bool OtherWindowShown(HWND closing) {
+  return !EnumThreadWindows(GetCurrentThreadId(), FindOtherShown, reinterpret_cast<LPARAM>(closing));
+}
+
+bool RegisterClassNamed(HINSTANCE instance, const char* name);
+
 LRESULT CALLBACK SampleWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_CREATE:
-      ++open_windows;
-      return 0;
     case WM_COMMAND:
       if (LOWORD(wparam) == kMenuExit && lparam == 0) DestroyWindow(window);
       return 0;
@@ -47,15 +55,13 @@ LRESULT CALLBACK SampleWindowProc(HWND window, UINT message, WPARAM wparam, LPAR
       return 0;
     case WM_DESTROY:
       ForgetTabPages(window);
-      if (--open_windows == 0) PostQuitMessage(kExitOk);
+      if (!OtherWindowShown(window)) PostQuitMessage(kExitOk);
       return 0;
   }
   return DefWindowProcA(window, message, wparam, lparam);
 }
 
-}  // namespace
-
-bool RegisterSampleWindowClass(HINSTANCE instance) {
+bool RegisterClassNamed(HINSTANCE instance, const char* name) {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = SampleWindowProc;
@@ -63,22 +69,30 @@ bool RegisterSampleWindowClass(HINSTANCE instance) {
   wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
   wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  wc.lpszClassName = kWindowClass;
+  wc.lpszClassName = name;
   return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
+}  // namespace
+
+bool RegisterSampleWindowClass(HINSTANCE instance) { return RegisterClassNamed(instance, kWindowClass); }
+
 HWND OpenSampleWindow(HINSTANCE instance, const WindowEntry& entry) {
+  const char* window_class = entry.window_class.empty() ? kWindowClass : entry.window_class.c_str();
+  if (!RegisterClassNamed(instance, window_class)) return nullptr;
   HMENU menu = BuildMenuBar(entry.menu);
   RECT frame{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kWindowStyle, menu != nullptr, 0);
-  HWND window = CreateWindowExA(0, kWindowClass, "", kWindowStyle, entry.left, entry.top,
+  HWND window = CreateWindowExA(entry.tool_window ? WS_EX_TOOLWINDOW : 0, window_class, "", kWindowStyle, entry.left, entry.top,
                                 frame.right - frame.left, frame.bottom - frame.top, nullptr, menu,
                                 instance, nullptr);
   if (!window) return nullptr;
   CreateControls(window, entry.controls);
   SetWindowTextA(window, entry.title.c_str());
-  ShowWindow(window, SW_SHOW);
-  UpdateWindow(window);
+  if (entry.shown) {
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+  }
   return window;
 }
 

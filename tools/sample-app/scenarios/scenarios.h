@@ -23,11 +23,12 @@ std::vector<WindowEntry> LongItems(const std::string& title);
 std::vector<WindowEntry> BadPointer(const std::string& title);
 std::vector<WindowEntry> Twins(const std::string& title);
 std::vector<WindowEntry> Blanks(const std::string& title);
+std::vector<WindowEntry> WindowList(const std::string& title);
 
 inline constexpr Scenario kScenarios[] = {
     {"all", AllControls},       {"empty", Empty},          {"manysel", ManySelected},
     {"listview", ListViews},    {"longitem", LongItems},   {"badpointer", BadPointer},
-    {"twins", Twins},           {"blanks", Blanks},
+    {"twins", Twins},           {"blanks", Blanks},        {"windowlist", WindowList},
 };
 
 // The scenario of that name, or nullptr.

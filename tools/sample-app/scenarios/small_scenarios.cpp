@@ -23,4 +23,18 @@ std::vector<WindowEntry> Blanks(const std::string& title) {
              .text = "末尾に空白のあるタイトル"}}}};
 }
 
+std::vector<WindowEntry> WindowList(const std::string& title) {
+  using namespace windowlist;
+  auto window = [&](std::string text, int offset) {
+    return WindowEntry{std::move(text), kWindowLeft + offset, kWindowTop + offset, {}, {}};
+  };
+  WindowEntry delphi = window(title + kTApplicationSuffix, 20);
+  delphi.window_class = kTApplicationClass;
+  WindowEntry hidden = window(title + kHiddenSuffix, 40);
+  hidden.shown = false;
+  WindowEntry tool = window(title + kToolSuffix, 60);
+  tool.tool_window = true;
+  return {delphi, hidden, tool, window("", 80), window(title, 0)};
+}
+
 }  // namespace sample_app
