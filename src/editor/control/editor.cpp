@@ -178,6 +178,17 @@ bool TEditor::BarShown(TScrollBarKind kind) const {
                                           : s == TScrollStyle::ssHorizontal;
 }
 
+void TEditor::SetBorderStyle(TBorderStyle b) {
+  if (b == BorderStyle()) return;
+  TEditorCore::SetBorderStyle(b);
+  if (!hwnd_) return;
+  LONG_PTR ex = GetWindowLongPtrA(hwnd_, GWL_EXSTYLE);
+  ex = b == TBorderStyle::bsSingle ? (ex | WS_EX_CLIENTEDGE) : (ex & ~LONG_PTR(WS_EX_CLIENTEDGE));
+  SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, ex);
+  SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TEditor::SetImageDigits(HIMAGELIST list) {
   imageDigits_ = list;
   if (Imagebar().Visible()) Repaint();

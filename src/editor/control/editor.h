@@ -40,6 +40,9 @@ class TEditor : private TEditorRegistration, private IEditorHost, public TEditor
   HIMAGELIST ImageDigits() const { return imageDigits_; }
   HIMAGELIST ImageMarks() const { return imageMarks_; }
 
+  // Changes the window's frame in place: the text, caret and scroll state stay.
+  void SetBorderStyle(TBorderStyle b) override;
+
   // The font the window draws with in a style (created on first use).
   HFONT FontHandle(TFontStyles style = 0);
   // The cursor the core chose last.

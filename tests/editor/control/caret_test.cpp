@@ -146,3 +146,44 @@ TEST(EditorWithoutWindow, StoresTheCaretButDoesNotScroll) {
 
 }  // namespace
 }  // namespace glean::testing
+
+namespace glean::testing {
+namespace {
+
+class ImeHost : public FakeHost {
+ public:
+  void MoveImeWindow(int x, int y) override { moves.push_back({x, y}); }
+  std::vector<TPoint> moves;
+};
+
+TEST(EditorIme, CompositionWindowWaitsForTheKeyRelease) {
+  ImeHost host;
+  TEditorCore e(host);
+  e.Lines().SetText("abcdef\r\nghijkl");
+  e.Resized();
+  host.moves.clear();
+  e.SetKeyRepeat(true);
+  e.SetCol(1);
+  e.SetCol(2);
+  EXPECT_TRUE(host.moves.empty());
+  e.KeyReleased();
+  ASSERT_EQ(host.moves.size(), 1u);
+  EXPECT_EQ(host.moves[0], e.CaretPos());
+  e.SetCol(3);
+  EXPECT_EQ(host.moves.size(), 2u);
+}
+
+TEST_F(EditorTest, RowMarksOutsideTheSixteenBitsAreIgnored) {
+  SetText("a\r\nb\r\n");
+  editor.PutRowMark(0, 16);
+  editor.PutRowMark(0, -1);
+  editor.PutRowMark(7, 2);
+  EXPECT_EQ(editor.ListRows().RowMarks(0), 0);
+  EXPECT_EQ(editor.ListRows().GetUsedMarks(), 0);
+  editor.PutRowMark(1, 15);
+  editor.GotoRowMark(15);
+  EXPECT_EQ(editor.Row(), 1);
+}
+
+}  // namespace
+}  // namespace glean::testing

@@ -1,5 +1,7 @@
 // Painting through the recording canvas: what is drawn where, in which colours, and
 // how many text outputs a window of rows costs.
+#include <map>
+
 #include "fake_host.h"
 
 namespace glean::testing {
@@ -276,6 +278,51 @@ TEST_F(EditorTest, ImageBarDrawsTheLowestMarkOfEachKind) {
   EXPECT_EQ(editor.ListRows().GetUsedMarks(), (1 << 3) | (1 << 7) | (1 << 12));
   editor.DeleteRowMark(1, 7);
   EXPECT_EQ(editor.ListRows().GetUsedMarks(), (1 << 3) | (1 << 12));
+}
+
+}  // namespace
+}  // namespace glean::testing
+
+namespace glean::testing {
+namespace {
+
+TEST_F(EditorTest, TokensOfARowMovedRightByTabsAreColoured) {
+  editor.View().SetCommenter("#");
+  editor.View().Colors().Comment().SetColor(clBlue);
+  SetText(std::string(100, '\t') + "# note");  // 800 columns of tabs, 106 bytes
+  editor.SetTopCol(790);
+  TRecordingCanvas canvas = PaintAll();
+  const TCanvasOp* comment = nullptr;
+  for (const TCanvasOp& op : canvas.ops)
+    if (op.Kind == TCanvasOp::Text && op.Color == clBlue) comment = &op;
+  ASSERT_NE(comment, nullptr);
+  EXPECT_EQ(comment->String, "# note");
+  EXPECT_EQ(comment->X, (800 - 790) * editor.CharWidth());
+}
+
+TEST_F(EditorTest, RulerGaugeAndCaretMark) {
+  editor.Ruler().SetVisible(true);
+  editor.Ruler().SetGaugeRange(8);
+  SetText("abc");
+  editor.SetRowCol(0, 3);
+  TRecordingCanvas canvas = PaintAll();
+  const int w = editor.CharWidth();
+  std::map<int, int> tickTop;  // x -> top of the tick
+  for (const TCanvasOp& op : canvas.ops)
+    if (op.Kind == TCanvasOp::Lines && op.Points.size() == 2 && op.Points[0].X == op.Points[1].X &&
+        op.Points[1].Y < editor.RulerHeight())
+      tickTop[op.Points[0].X] = op.Points[0].Y;
+  EXPECT_EQ(tickTop[0], 0);       // column 0: a numbered tick
+  EXPECT_EQ(tickTop[4 * w], 3);   // half the range
+  EXPECT_EQ(tickTop[5 * w], 6);   // an ordinary column
+  EXPECT_EQ(tickTop[8 * w], 0);
+  bool marked = false;
+  for (const TCanvasOp& op : canvas.ops)
+    if (op.Kind == TCanvasOp::Fill && op.Rect.Left == 3 * w && op.Rect.Right == 4 * w &&
+        op.Rect.Top == 0 && op.Color == editor.Ruler().MarkColor())
+      marked = true;
+  EXPECT_TRUE(marked);
+  EXPECT_EQ(editor.TopOffset(), 2 + 11);
 }
 
 }  // namespace

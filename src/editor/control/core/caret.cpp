@@ -134,7 +134,10 @@ void TEditorCore::PlaceCaret() {
   if (!host_.HasWindow()) return;
   const TPoint p = CaretPos();
   host_.SetCaretPos(p.X, p.Y);
-  if (!keyRepeat_) host_.MoveImeWindow(p.X, p.Y);
+  if (keyRepeat_)
+    imePending_ = true;
+  else
+    host_.MoveImeWindow(p.X, p.Y);
   ApplyCaretVisibility();
   DoCaretMoved();
 }
@@ -152,6 +155,14 @@ void TEditorCore::UpdateCaret() {
   }
   ScrollCaret();
   PlaceCaret();
+}
+
+void TEditorCore::KeyReleased() {
+  keyRepeat_ = false;
+  if (!imePending_ || !host_.HasWindow()) return;
+  imePending_ = false;
+  const TPoint p = CaretPos();
+  host_.MoveImeWindow(p.X, p.Y);
 }
 
 void TEditorCore::HideCaret() {

@@ -92,7 +92,7 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   const TEditorFont& Font() const { return font_; }
   void SetFont(const TEditorFont& f);
   TBorderStyle BorderStyle() const { return borderStyle_; }
-  void SetBorderStyle(TBorderStyle b);
+  virtual void SetBorderStyle(TBorderStyle b);
   TFountain* Fountain() const { return fountain_; }
   // An outside colouring scheme instead of the view's own; null returns to the view's.
   void SetFountain(TFountain* f);
@@ -174,8 +174,10 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   void UpdateCaret();
   TPoint CaretPos() const;
   void FocusChanged(bool focused);
+  // While a key repeats, the input method's window waits for the key's release.
   void SetKeyRepeat(bool on) { keyRepeat_ = on; }
   bool KeyRepeat() const { return keyRepeat_; }
+  void KeyReleased();
 
   void VScroll(TScrollCode code, int trackPos);
   void HScroll(TScrollCode code, int pos);
@@ -374,6 +376,7 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   bool rememberValid_ = false;
   int hideCount_ = 0;
   bool keyRepeat_ = false;
+  bool imePending_ = false;
   bool extending_ = false;  // a selection is being extended: no caret update per step
   bool caretShown_ = false;
 

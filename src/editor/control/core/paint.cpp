@@ -124,7 +124,8 @@ void TEditorCore::PaintPiece(TPaintContext& pc, int row, const TRect& rect, bool
     canvas.FillRect(textRect, bg);
 
   const int textLen = static_cast<int>(raw.size());
-  if ((textLen + 5) * charWidth_ >= HorzOffset()) {
+  // Measured in columns, not bytes: tabs can carry a short text far to the right.
+  if ((static_cast<int>(drawn.Text.size()) + 5) * charWidth_ >= HorzOffset()) {
     const int limitX = x0 + static_cast<int>(drawn.Text.size()) * charWidth_;
     const TRect visible{textRect.Left, textRect.Top, std::min(textRect.Right, limitX), textRect.Bottom};
     TFountainParser& parser = *pc.Parser;
