@@ -116,6 +116,45 @@ TEST(EditorWindow, ClicksPlaceTheCaret) {
   EXPECT_EQ(caret.y, e.TopOffset() + rh);
 }
 
+TEST(EditorWindow, ARealMouseClickAndDragSelect) {
+  PaneForm form;
+  TEditor& e = form.Data();
+  e.Lines().SetText("abcdefghij\r\nklmnopqrst\r\n");
+  SetForegroundWindow(form.Handle());
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == form.Handle(); }, 3000));
+  const int w = e.CharWidth(), rh = e.RowHeight();
+  auto screenPoint = [&](int col, int row) {
+    POINT p{e.LeftOffset() + col * w + 1, e.TopOffset() + row * rh + rh / 2};
+    ClientToScreen(e.Handle(), &p);
+    return p;
+  };
+  auto send = [](DWORD flags) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    SendInput(1, &in, sizeof in);
+  };
+  POINT p = screenPoint(2, 1);
+  SetCursorPos(p.x, p.y);
+  send(MOUSEEVENTF_LEFTDOWN);
+  send(MOUSEEVENTF_LEFTUP);
+  ASSERT_TRUE(WaitUntil([&] { return e.Row() == 1 && e.Col() == 2; }, 3000))
+      << e.Row() << "," << e.Col();
+  EXPECT_EQ(GetFocus(), e.Handle());
+  // Press at column 1 of row 0, move to column 5, release: "bcde".
+  p = screenPoint(1, 0);
+  SetCursorPos(p.x, p.y);
+  send(MOUSEEVENTF_LEFTDOWN);
+  ASSERT_TRUE(WaitUntil([&] { return e.Row() == 0 && e.Col() == 1; }, 3000));
+  p = screenPoint(5, 0);
+  SetCursorPos(p.x, p.y);
+  send(MOUSEEVENTF_MOVE);
+  ASSERT_TRUE(WaitUntil([&] { return e.Col() == 5; }, 3000));
+  send(MOUSEEVENTF_LEFTUP);
+  WaitUntil([] { return false; }, 100);
+  EXPECT_EQ(e.SelText(), "bcde");
+}
+
 TEST(EditorWindow, ScrollBarMessagesScrollTheView) {
   PaneForm form;
   TEditor& e = form.Data();
