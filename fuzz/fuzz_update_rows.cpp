@@ -17,6 +17,20 @@ State Take(FuzzEditor& e) {
   for (int r = 0; r < e.List().Count(); ++r) s.rows.emplace_back(e.List().Ref(r), int(e.List().RowAttribute(r)));
   return s;
 }
+// Every logical line holds exactly the rows that wrapping the whole line gives.
+void CheckCanonical(TEditorScreenStrings& l) {
+  for (int r = 0; r < l.Count();) {
+    int end = l.LineEndRow(r);
+    std::string line;
+    for (int k = r; k <= end; ++k) line += l.Ref(k);
+    TEditorStringList rows;
+    l.WrapText(line, rows);
+    bool same = rows.Count() == end - r + 1 || (line.empty() && rows.Count() == 1);
+    for (int k = 0; same && k < rows.Count(); ++k) same = rows.Ref(k) == l.Ref(r + k);
+    FUZZ_CHECK(same, "rows of a line are those of wrapping the whole line");
+    r = end + 1;
+  }
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -34,8 +48,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (row + count > l.Count()) count = l.Count() - row;
     e.col_ = in.Byte() % 3;
     std::string text = in.Bytes(in.Byte() % 24);
+    if (std::getenv("GLEAN_FUZZ_TRACE")) {
+      std::fprintf(stderr, "UpdateRows(%d, %d, %zu bytes:", row, count, text.size());
+      for (unsigned char c : text) std::fprintf(stderr, " %02x", c);
+      std::fprintf(stderr, ") col %d\n", e.col_);
+    }
     l.UpdateRows(row, count, text);
+    if (std::getenv("GLEAN_FUZZ_TRACE")) {
+      for (int r = 0; r < l.Count(); ++r) {
+        std::fprintf(stderr, "  row %d attr %d:", r, int(l.RowAttribute(r)));
+        for (unsigned char c : l.Ref(r)) std::fprintf(stderr, " %02x", c);
+        std::fprintf(stderr, "\n");
+      }
+    }
     CheckRows(l);
+    CheckCanonical(l);
     State now = Take(e);
     if (!(now == history.back())) history.push_back(now);
     // Rows of a line hold no marks here; the lists must agree with what was done.
@@ -52,6 +79,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (int i = 0; i < steps; ++i) {
     l.Redo();
     CheckRows(l);
+    if (std::getenv("GLEAN_FUZZ_TRACE")) {
+      State a = Take(e), b = undone[size_t(steps - 1 - i)];
+      std::fprintf(stderr, "redo %d:", i);
+      for (auto& r : a.rows) std::fprintf(stderr, " [%zu|%d]", r.first.size(), r.second);
+      std::fprintf(stderr, "\n  want:");
+      for (auto& r : b.rows) std::fprintf(stderr, " [%zu|%d]", r.first.size(), r.second);
+      std::fprintf(stderr, "\n");
+    }
     FUZZ_CHECK(Take(e) == undone[size_t(steps - 1 - i)], "redo retraces the undone states");
   }
   FUZZ_CHECK(Take(e) == history.back(), "redo of every step restores the final state");

@@ -183,7 +183,10 @@ void TEditorScreenStrings::UpdateRows(int row, int count, const std::string& tex
     return;
   }
   InUpdate(*this, [&] {
-    const int first = std::max(LineStartRow(row), row - 1);
+    // Rewrapping starts at the start of the logical line, not one row above the edit:
+    // the rows of every line then stay exactly what wrapping the whole line gives, which
+    // undo relies on to put back the very rows it took away.
+    const int first = LineStartRow(row);
     const int lastReplaced = row + count - 1;
     int last = LineEndRow(lastReplaced);
 
@@ -234,6 +237,9 @@ void TEditorScreenStrings::UpdateRows(int row, int count, const std::string& tex
 
     TEditorStringList rows;
     WrapText(joined, rows);
+    // An empty EndOfText row after a line break stays a row of its own; making the row
+    // before it EndOfText would drop that line break from the text.
+    if (endAttribute == TRowAttribute::EndOfText && EndsWithLineBreak(joined)) rows.Add(std::string());
     rows.SetRowAttribute(rows.Count() - 1, endAttribute);
     const int newCount = rows.Count();
     record.RowCount = newCount;

@@ -1,5 +1,6 @@
 #include "editor/model/undo.h"
 
+#include "editor/model/line_split.h"
 #include "editor/model/screen_strings.h"
 
 namespace glean {
@@ -63,6 +64,8 @@ void TEditorUndoObj::Replay(const TUndoData& record, std::string& text,
     if (record.RowAttribute == TRowAttribute::Wrapped && rows.Count() > 1 &&
         rows.Ref(rows.Count() - 1).empty())
       rows.Delete(rows.Count() - 1);
+    if (record.RowAttribute == TRowAttribute::EndOfText && EndsWithLineBreak(record.Text))
+      rows.Add(std::string());  // the empty last row the text ended with
     rows.SetRowAttribute(rows.Count() - 1, record.RowAttribute);
     newCount = rows.Count();
     list_.ReplaceRows(record.Row, n, rows);

@@ -307,3 +307,47 @@ TEST(Editors, TheFocusedControlIsActiveAndTheLastDetachFreesTheList) {
 
 }  // namespace
 }  // namespace glean
+
+namespace glean {
+namespace {
+
+TEST(UpdateRows, AnEmptyLastRowKeepsTheLineBreakBeforeIt) {
+  testing::FakeEditor e;
+  TEditorScreenStrings& l = e.List();
+  l.WrapOption().SetWrapByte(20);
+  l.SetWordWrap(true);
+  e.Lines().SetText(std::string(20, 'w'));  // a full row, then an empty EndOfText row
+  ASSERT_EQ(l.Count(), 2);
+  ASSERT_EQ(l.RowAttribute(1), TRowAttribute::EndOfText);
+  l.UpdateRows(0, 1, "x\r\n");
+  EXPECT_EQ(e.Lines().GetText(), "x\r\n");
+  EXPECT_EQ(testing::Snapshot(l), (std::vector<std::pair<std::string, int>>{{"x", 0}, {"", 2}}));
+  l.Undo();
+  EXPECT_EQ(e.Lines().GetText(), std::string(20, 'w'));
+  EXPECT_EQ(l.Count(), 2);
+  l.Redo();
+  EXPECT_EQ(e.Lines().GetText(), "x\r\n");
+  EXPECT_EQ(l.Count(), 2);
+}
+
+TEST(UpdateRows, ADeletionAtTheEndOfAWrappedLineRewrapsTheWholeLine) {
+  testing::FakeEditor e;
+  TEditorScreenStrings& l = e.List();
+  l.WrapOption().SetWrapByte(20);
+  l.WrapOption().SetWordBreak(true);
+  l.SetWordWrap(true);
+  // A run without delimiters is cut after 6 columns while it is wider than a row.
+  e.Lines().SetText(std::string(24, 'k') + std::string(10, 'q'));
+  auto before = testing::Snapshot(l);
+  ASSERT_EQ(before.size(), 4u);
+  l.UpdateRows(3, 1, "");  // 18 columns are left: one row, as wrapping them anew gives
+  auto after = testing::Snapshot(l);
+  EXPECT_EQ(after, (std::vector<std::pair<std::string, int>>{{std::string(18, 'k'), 2}}));
+  l.Undo();
+  EXPECT_EQ(testing::Snapshot(l), before);
+  l.Redo();
+  EXPECT_EQ(testing::Snapshot(l), after);
+}
+
+}  // namespace
+}  // namespace glean
