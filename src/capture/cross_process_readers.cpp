@@ -43,6 +43,22 @@ std::string CutToBuffer(std::string text, uint32_t size) {
   return text;
 }
 
+// The text a control wrote into our buffer of `size` bytes: up to its first zero byte and
+// never past the buffer (a control that fills it to the last byte leaves no terminator).
+std::string ReadTextBuffer(TProcessMemMgr& m, ProcessAddress buffer, uint32_t size) {
+  std::string bytes(size, '\0');
+  m.ReadBuffer(buffer, bytes.data(), size);
+  size_t end = std::min<size_t>(bytes.find('\0'), size - 1);
+  bytes.resize(sjis::CharBoundaryAtOrBefore(bytes, end));
+  return bytes;
+}
+
+// An item's text: in our buffer, or wherever the control pointed the item record.
+std::string ReadItemText(TProcessMemMgr& m, uint64_t pointer, ProcessAddress buffer, uint32_t size) {
+  if (pointer == buffer) return ReadTextBuffer(m, buffer, size);
+  return m.ReadString(static_cast<ProcessAddress>(pointer));
+}
+
 RECT ReadRect(TProcessMemMgr& m, ProcessAddress block) {
   int32_t r[4] = {};
   m.ReadBuffer(block, r, sizeof r);
@@ -75,7 +91,7 @@ struct ListViewReader {
       Write(m, s, column);
       if (!SendToTarget(hwnd, LVM_GETCOLUMNA, static_cast<WPARAM>(c), AsParam(column))) break;
       ReadBack(m, column, s);
-      titles.push_back(m.ReadString(s.GetPointer(L.pszText)));
+      titles.push_back(ReadItemText(m, s.GetPointer(L.pszText), text, kListViewTextSize));
     }
   }
 
@@ -93,7 +109,7 @@ struct ListViewReader {
       Write(m, s, item);
       if (!SendToTarget(hwnd, LVM_GETITEMA, 0, AsParam(item))) continue;
       ReadBack(m, item, s);  // the control may point pszText at a buffer of its own
-      std::string cell = m.ReadString(s.GetPointer(L.pszText));
+      std::string cell = ReadItemText(m, s.GetPointer(L.pszText), text, kListViewTextSize);
       if (cell.empty()) continue;
       std::string prefix;
       if (c < static_cast<int>(titles.size()) && !titles[c].empty() && titles[c] != " ")
@@ -179,7 +195,7 @@ void ReadTreeView(CapturedText& out, HWND treeView) {
     s.PutU32(L.cchTextMax, kTreeViewTextSize);
     Write(*m, s, block);
     SendToTarget(treeView, TVM_GETITEMA, 0, AsParam(block));
-    out.Add(m->ReadString(text));
+    out.Add(ReadTextBuffer(*m, text, kTreeViewTextSize));
     item = handleOf(SendToTarget(treeView, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, static_cast<LPARAM>(item)));
   }
 }
@@ -212,11 +228,12 @@ void WriteBarItems(CapturedText& out, HWND bar, const std::vector<KeptItem>& kep
 void ReadStatusBar(CapturedText& out, HWND statusBar) {
   int parts = static_cast<int>(SendToTarget(statusBar, SB_GETPARTS, 255, 0));
   Manager m = CreateMemMgrForWindow(statusBar);
-  // The buffer is sized from the longest part, so no text can overrun it.
+  // The buffer is sized from the longest part, so no text can overrun it. The length
+  // may come in UTF-16 units (Wine) while the text comes in bytes: room for two each.
   uint32_t longest = 0;
   for (int p = 0; p < parts; ++p)
     longest = std::max<uint32_t>(longest, LOWORD(SendToTarget(statusBar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(p))));
-  ProcessAddress text = m->AllocMem(std::max(kBarTextSize, longest + 1));
+  ProcessAddress text = m->AllocMem(std::max(kBarTextSize, 2 * longest + 1));
   ProcessAddress rect = m->AllocMem(kRectSize);
   std::vector<KeptItem> kept;
   for (int p = 0; p < parts; ++p) {

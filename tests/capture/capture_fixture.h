@@ -35,10 +35,12 @@ inline CaptureRun Capture(const std::string& title, const CaptureOptions& option
 // The sample app in one scenario, its window found by title.
 class SampleApp {
  public:
-  SampleApp(const std::string& scenario, const std::string& title, bool is32 = false) {
+  // `shownTitle`: the title the window gets, when the scenario changes it.
+  SampleApp(const std::string& scenario, const std::string& title, bool is32 = false,
+            const std::string& shownTitle = "") {
     process_ = test::TestProcess::Start(test::SampleAppPath(is32),
                                         "--scenario " + scenario + " --title \"" + title + "\"");
-    window_ = process_.WaitForWindow("GleanSampleApp", title.c_str());
+    window_ = process_.WaitForWindow("GleanSampleApp", (shownTitle.empty() ? title : shownTitle).c_str());
   }
   HWND Window() const { return window_; }
   HWND Control(int id) const { return GetDlgItem(window_, id); }

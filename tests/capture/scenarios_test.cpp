@@ -1,0 +1,234 @@
+// Captures of the sample app's smaller scenarios: windows without children, equal and
+// blank titles, many selected items, texts longer than the buffers, a broken list view,
+// a hung program, and the desktop entry.
+#include <algorithm>
+
+#include "base/errors.h"
+#include "base/sjis.h"
+#include "capture_fixture.h"
+#include "../../tools/sample-app/long_text.h"
+#include "../../tools/sample-app/sample_ids.h"
+
+namespace glean::capture::testing {
+namespace {
+
+const char kNothing[] = "読み込み可能な文字データがありません。";
+
+TEST(WindowWithoutChildren, FourLinesWithHeadersThreeWithout) {
+  SampleApp app("empty", "glean empty window");
+  ASSERT_NE(app.Window(), nullptr);
+  EXPECT_LINES(Capture("glean empty window", SampleOptions()).lines,
+               (Lines{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", "glean empty window", "", kNothing}));
+  CaptureOptions o = SampleOptions();
+  o.show_text_type = false;
+  EXPECT_LINES(Capture("glean empty window", o).lines, (Lines{"glean empty window", "", kNothing}));
+}
+
+TEST(WindowWithoutChildren, OneLineBesidesTheTitleStillGetsTheMessage) {
+  // One label; the title ends with blanks.
+  std::string title = std::string("glean one label") + sample_app::kBlankSuffix;
+  SampleApp app("blanks", "glean one label", false, title);
+  ASSERT_NE(app.Window(), nullptr);
+  CaptureOptions o = SampleOptions();
+  o.show_text_type = false;
+  EXPECT_LINES(Capture(title, o).lines, (Lines{title, "", "末尾に空白のあるタイトル", kNothing}));
+}
+
+TEST(Titles, TrimmedTitleOfAWindowWithTrailingBlanksIsNotFound) {
+  SampleApp app("blanks", "glean blank title", false,
+                std::string("glean blank title") + sample_app::kBlankSuffix);
+  ASSERT_NE(app.Window(), nullptr);
+  CaptureRun run = Capture("glean blank title", SampleOptions());
+  EXPECT_EQ(run.outcome, CaptureOutcome::WindowNotFound);
+  EXPECT_TRUE(run.lines.empty());
+}
+
+TEST(Titles, TwoWindowsWithOneTitleCaptureTheTopmost) {
+  SampleApp app("twins", "glean twins");
+  ASSERT_NE(app.Window(), nullptr);
+  HWND top = FindWindowA(nullptr, "glean twins");
+  ASSERT_NE(top, nullptr);
+  std::string expected = test::WindowText(GetDlgItem(top, sample_app::twins::kLabel));
+  Lines lines = Capture("glean twins", SampleOptions()).lines;
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[4], expected);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "双子の一番目") +
+                std::count(lines.begin(), lines.end(), "双子の二番目"),
+            1);
+}
+
+TEST(ListBoxes, OnlyTheFirstThousandSelectedItemsAndExactlyThree) {
+  SampleApp app("manysel", "glean many selected");
+  ASSERT_NE(app.Window(), nullptr);
+  Lines e{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", "glean many selected", "", "∇ 選択されたﾘｽﾄ項目 ∇"};
+  for (int i = 0; i < 1000; ++i) e.push_back(Format("選択項目 %04d", i));
+  Append(e, {"", "∇ 選択されたﾘｽﾄ項目 ∇", "一", "四", "八", ""});
+  EXPECT_LINES(Capture("glean many selected", SampleOptions()).lines, e);
+}
+
+// A line that must be `full` cut to at most `limit` bytes, at a character boundary, and
+// not much shorter (the control may cut a little before the limit).
+void ExpectCut(const std::string& actual, const std::string& full, size_t limit, const char* what) {
+  EXPECT_LE(actual.size(), limit) << what;
+  EXPECT_GE(actual.size() + 4, std::min(limit, full.size())) << what;
+  EXPECT_EQ(full.compare(0, actual.size(), actual), 0) << what << " is not the text's start";
+  EXPECT_EQ(sjis::CharBoundaryAtOrBefore(actual, actual.size()), actual.size()) << what;
+}
+
+TEST(LongTexts, EveryReaderKeepsWhatItsBufferHolds) {
+  using sample_app::LongText;
+  SampleApp app("longitem", "glean long items");
+  ASSERT_NE(app.Window(), nullptr);
+  int perPage = static_cast<int>(
+      SendMessageA(app.Control(sample_app::longitem::kListView), LVM_GETCOUNTPERPAGE, 0, 0));
+  ASSERT_GE(perPage, 2);
+  Lines l = Capture("glean long items", SampleOptions()).lines;
+  size_t at = 3;
+  auto next = [&] { return at < l.size() ? l[at++] : std::string("<missing>"); };
+  ASSERT_GE(l.size(), 30u) << Show(l);
+  EXPECT_EQ(next(), "∇ ﾂｰﾙﾊﾞｰ ∇");
+  ExpectCut(next(), LongText("長いボタン", 300), 254, "toolbar button");
+  EXPECT_EQ(next(), "短いボタン");
+  EXPECT_EQ(next(), "");
+  EXPECT_EQ(next(), "∇ ﾘｽﾄ項目 ∇");
+  ExpectCut(next(), LongText("長いリスト項目", 12000), 10000, "list box item");
+  EXPECT_EQ(next(), "");
+  EXPECT_EQ(next(), "∇ 見えているリストビュー項目 ∇");
+  for (auto* cell : {"長いセル三百", "長いセル五千"}) {
+    std::string line = next();
+    ASSERT_EQ(line.rfind("《長いセル》", 0), 0u) << line;
+    ExpectCut(line.substr(std::string("《長いセル》").size()),
+              LongText(cell, std::string(cell) == "長いセル三百" ? 300 : 5000), 199, cell);
+    EXPECT_EQ(next(), "");
+  }
+  for (int row = 2; row < perPage; ++row) EXPECT_EQ(next(), "");
+  EXPECT_EQ(next(), "∇ ｽﾀﾃｨｯｸﾃｷｽﾄ ∇");
+  ExpectCut(next(), LongText("長いラベル", 12000), 9999, "label");
+  EXPECT_EQ(next(), "");
+  EXPECT_EQ(next(), "∇ ｴﾃﾞｨｯﾄﾃｷｽﾄ ∇");
+  ExpectCut(next(), LongText("長い編集", 12000), 9999, "edit");
+  EXPECT_EQ(next(), "");
+  EXPECT_EQ(next(), "∇ 見えているﾂﾘｰﾋﾞｭｰ項目 ∇");
+  EXPECT_EQ(next(), "短い枝");
+  ExpectCut(next(), LongText("長い枝", 2000), 1023, "tree item");
+  EXPECT_EQ(next(), "");
+  EXPECT_EQ(next(), "∇ ｽﾃｰﾀｽﾊﾞｰ ∇");
+  EXPECT_EQ(next(), "短い");
+  ExpectCut(next(), LongText("長いパート六百", 600), 254, "status part");
+  ExpectCut(next(), LongText("長いパート五千", 5000), 254, "status part");
+  EXPECT_EQ(next(), "");
+  EXPECT_EQ(at, l.size()) << Show(l);
+}
+
+// Committed private memory of a process, in bytes: what a reader reserved there and did
+// not give back shows up here.
+size_t CommittedPrivateBytes(HANDLE process) {
+  size_t total = 0;
+  MEMORY_BASIC_INFORMATION info;
+  for (char* p = nullptr; VirtualQueryEx(process, p, &info, sizeof info) == sizeof info;
+       p = static_cast<char*>(info.BaseAddress) + info.RegionSize) {
+    if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) total += info.RegionSize;
+    if (p > static_cast<char*>(info.BaseAddress) + info.RegionSize) break;
+  }
+  return total;
+}
+
+TEST(BrokenTarget, UnreadableTextPointerEndsTheCaptureWithTheOSError) {
+  SampleApp app("badpointer", "glean bad pointer");
+  ASSERT_NE(app.Window(), nullptr);
+  // Warm up: the first capture lets the target make its own allocations once.
+  EXPECT_THROW(Capture("glean bad pointer", SampleOptions()), EOSError);
+  size_t before = CommittedPrivateBytes(app.Process().Handle());
+  TStringList lines;
+  ItemHitTable hits;
+  CaptureRequest request;
+  request.SelectedTitle = "glean bad pointer";
+  try {
+    CaptureWindow(request, SampleOptions(), lines, hits);
+    ADD_FAILURE() << "the capture did not fail";
+  } catch (const EOSError& e) {
+    EXPECT_EQ(e.Message().rfind("Win32 ｴﾗｰ。ｺｰﾄﾞ: ", 0), 0u) << e.Message();
+  }
+  // Stopped at the broken list view: the readable one before it is there, the label
+  // after it is not.
+  EXPECT_NE(lines.IndexOf("《名前》読める行"), -1);
+  EXPECT_EQ(lines.IndexOf("後のラベル"), -1);
+  EXPECT_EQ(CommittedPrivateBytes(app.Process().Handle()), before);
+}
+
+TEST(HungTarget, CaptureEndsWithTheNotRespondingLine) {
+  SampleApp app("all", "glean hung target");
+  ASSERT_NE(app.Window(), nullptr);
+  // The sample app stops answering from now on.
+  test::TestProcess hung = test::TestProcess::Start(test::SampleAppPath(false),
+                                                    "--scenario all --title \"glean hung 2\" --hang-after 300");
+  ASSERT_NE(hung.WaitForWindow("GleanSampleApp", "glean hung 2"), nullptr);
+  Sleep(600);
+  DWORD start = GetTickCount();
+  CaptureRun run = Capture("glean hung 2", SampleOptions());
+  DWORD took = GetTickCount() - start;
+  EXPECT_EQ(run.outcome, CaptureOutcome::NotResponding);
+  ASSERT_FALSE(run.lines.empty());
+  EXPECT_EQ(run.lines.back(), "Error: 指定されたウィンドウが応答しません。‡");
+  EXPECT_LT(took, 8000u);
+  // The other, answering, sample app is still captured normally afterwards.
+  EXPECT_EQ(Capture("glean hung target", SampleOptions()).outcome, CaptureOutcome::Captured);
+}
+
+TEST(VanishingTarget, WindowClosedDuringTheCaptureEndsItWithoutHarm) {
+  auto app = std::make_unique<SampleApp>("listview", "glean vanishing");
+  ASSERT_NE(app->Window(), nullptr);
+  TStringList lines;
+  ItemHitTable hits;
+  CaptureRequest request;
+  request.SelectedTitle = "glean vanishing";
+  request.ProcessMessages = [&] {
+    if (app) {
+      app->Process().Terminate();
+      app.reset();
+    }
+  };
+  try {
+    CaptureWindow(request, SampleOptions(), lines, hits);
+  } catch (const Exception&) {
+    // An OS error from the vanished process is a proper end too.
+  }
+  EXPECT_EQ(lines.Get(1), "glean vanishing");
+}
+
+TEST(DesktopEntry, ListsTheDesktopFolderWithoutShortcutExtensions) {
+  test::TempFolder windows;
+  std::string desktop = windows.File("ﾃﾞｽｸﾄｯﾌﾟ");
+  ASSERT_TRUE(CreateDirectoryA(desktop.c_str(), nullptr));
+  for (const char* name : {"メモ帳.lnk", "電卓.LNK", "読んでね.txt"}) {
+    HANDLE f = CreateFileA((desktop + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(f, INVALID_HANDLE_VALUE);
+    CloseHandle(f);
+  }
+  TStringList lines;
+  ItemHitTable hits;
+  CaptureRequest request;
+  request.SelectedTitle = "ﾃﾞｽｸﾄｯﾌﾟ";
+  request.WindowsFolder = windows.Path();
+  EXPECT_EQ(CaptureWindow(request, SampleOptions(), lines, hits), CaptureOutcome::Captured);
+  Lines got = lines.Items();
+  ASSERT_EQ(got.size(), 4u) << Show(got);
+  EXPECT_EQ(got.back(), kNothing);
+  Lines names(got.begin(), got.end() - 1);
+  std::sort(names.begin(), names.end());
+  Lines expected{"メモ帳", "電卓", "読んでね.txt"};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(names, expected);
+  EXPECT_TRUE(hits.empty());
+}
+
+TEST(DesktopEntry, MissingDesktopFolderFallsBackToTheUsersDesktop) {
+  test::TempFolder windows;  // holds no desktop folder
+  EXPECT_NE(DesktopFolderFor(windows.Path()), windows.File("ﾃﾞｽｸﾄｯﾌﾟ"));
+  TStringList lines;
+  ListDesktopFolder(windows.File("no such folder"), lines);
+  EXPECT_EQ(lines.Count(), 0);
+}
+
+}  // namespace
+}  // namespace glean::capture::testing
