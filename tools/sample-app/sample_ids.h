@@ -106,4 +106,12 @@ inline constexpr char kToolSuffix[] = " ツール窓";              // WS_EX_TOO
 // and one shown window of the sample app's class with an empty title
 }  // namespace windowlist
 
+namespace bench {  // scenarios "bigreport" and "statics"
+inline constexpr int kReport = 2601;
+inline constexpr int kReportRows = 500;
+inline constexpr int kReportColumns = 5;
+inline constexpr int kFirstStatic = 3000;  // 3000 .. 3999
+inline constexpr int kStaticCount = 1000;
+}  // namespace bench
+
 }  // namespace sample_app

@@ -24,11 +24,14 @@ std::vector<WindowEntry> BadPointer(const std::string& title);
 std::vector<WindowEntry> Twins(const std::string& title);
 std::vector<WindowEntry> Blanks(const std::string& title);
 std::vector<WindowEntry> WindowList(const std::string& title);
+std::vector<WindowEntry> BigReport(const std::string& title);
+std::vector<WindowEntry> ManyStatics(const std::string& title);
 
 inline constexpr Scenario kScenarios[] = {
     {"all", AllControls},       {"empty", Empty},          {"manysel", ManySelected},
     {"listview", ListViews},    {"longitem", LongItems},   {"badpointer", BadPointer},
     {"twins", Twins},           {"blanks", Blanks},        {"windowlist", WindowList},
+    {"bigreport", BigReport},   {"statics", ManyStatics},
 };
 
 // The scenario of that name, or nullptr.
