@@ -104,8 +104,8 @@ TEST_F(ForeignManager, UnreadableMemoryRaisesTheOSError) {
 TEST_F(ForeignManager, StringRunningIntoAnUnreadablePageRaisesTheOSError) {
   test::GuardedPages pages(target.process.Handle());
   if (!pages.GuardHolds())
-    GTEST_SKIP() << "this system reads a PAGE_NOACCESS page of another process "
-                    "(Wine does: it reads such pages through /proc/PID/mem)";
+    GTEST_SKIP() << "this system reads a PAGE_NOACCESS page of another process without "
+                    "error (Wine does)";
   std::string unterminated(100, 'u');
   manager->WriteBuffer(unterminated.data(), pages.UnreadablePage() - 100, 100);
   EXPECT_THROW(manager->ReadString(pages.UnreadablePage() - 100), EOSError);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "base/errors.h"
 
 namespace glean {
@@ -195,6 +197,31 @@ TEST(MemBlockList, FailedSegmentLeavesTheListUsable) {
   list.refuse = false;
   EXPECT_EQ(list.AllocMem(10), kFirst);
   EXPECT_EQ(list.Blocks()[0].Segment, 0);
+}
+
+TEST(MemBlockList, ThreadsAllocatingAndFreeingKeepTheListWhole) {
+  FakeSegments list;
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t)
+    threads.emplace_back([&list, t] {
+      for (int i = 0; i < 500; ++i) {
+        ProcessAddress a = list.AllocMem(static_cast<uint32_t>(1 + (i * 7 + t) % 300));
+        ProcessAddress b = list.AllocMem(16);
+        list.FreeMem(a);
+        list.FreeMem(b);
+      }
+    });
+  for (auto& th : threads) th.join();
+  // Every block free again, and every segment still covered without gaps.
+  auto blocks = list.Blocks();
+  uint64_t covered = 0;
+  for (size_t i = 0; i < blocks.size(); ++i) {
+    EXPECT_FALSE(blocks[i].Used);
+    if (i > 0 && blocks[i].Segment == blocks[i - 1].Segment)
+      EXPECT_EQ(blocks[i].Address, blocks[i - 1].Address + blocks[i - 1].Size);
+    covered += blocks[i].Size;
+  }
+  EXPECT_EQ(covered, uint64_t{16384} * static_cast<uint64_t>(list.SegmentCount()));
 }
 
 }  // namespace
