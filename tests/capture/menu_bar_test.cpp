@@ -9,25 +9,7 @@
 namespace glean::capture {
 namespace {
 
-LRESULT CALLBACK PlainProc(HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProcA(h, m, w, l); }
-
-class OwnWindow {
- public:
-  OwnWindow(const char* title, HMENU menu) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = PlainProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "GleanCaptureTestWindow";
-    RegisterClassA(&wc);
-    hwnd_ = CreateWindowA(wc.lpszClassName, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 400,
-                          300, nullptr, menu, wc.hInstance, nullptr);
-  }
-  ~OwnWindow() { DestroyWindow(hwnd_); }
-  HWND Get() const { return hwnd_; }
-
- private:
-  HWND hwnd_;
-};
+using test::OwnWindow;
 
 HMENU MenuWithSeparator() {
   HMENU bar = CreateMenu();
@@ -47,7 +29,7 @@ std::vector<std::string> Capture(const std::string& title, const CaptureOptions&
 }
 
 TEST(MenuBar, TopLevelItemsWithSeparatorAsEmptyLine) {
-  OwnWindow w("glean menu test", MenuWithSeparator());
+  OwnWindow w("glean menu test", "GleanTestWindow", true, MenuWithSeparator());
   CaptureOptions options;
   EXPECT_EQ(Capture("glean menu test", options),
             (std::vector<std::string>{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", "glean menu test", "", "∇ ﾒﾆｭｰ項目 ∇",
@@ -55,7 +37,7 @@ TEST(MenuBar, TopLevelItemsWithSeparatorAsEmptyLine) {
 }
 
 TEST(MenuBar, NoAmpersandDropsEveryAmpersand) {
-  OwnWindow w("glean menu test 2", MenuWithSeparator());
+  OwnWindow w("glean menu test 2", "GleanTestWindow", true, MenuWithSeparator());
   CaptureOptions options;
   options.no_ampersand = true;
   options.show_text_type = false;
@@ -64,7 +46,7 @@ TEST(MenuBar, NoAmpersandDropsEveryAmpersand) {
 }
 
 TEST(MenuBar, ReadMenuOffReadsNothingAndNoMenuGivesTheMessage) {
-  OwnWindow w("glean menu test 3", MenuWithSeparator());
+  OwnWindow w("glean menu test 3", "GleanTestWindow", true, MenuWithSeparator());
   CaptureOptions options;
   options.read_menu = false;
   EXPECT_EQ(Capture("glean menu test 3", options),

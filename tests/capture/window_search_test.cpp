@@ -8,28 +8,7 @@
 namespace glean::capture::testing {
 namespace {
 
-LRESULT CALLBACK PlainProc(HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProcA(h, m, w, l); }
-
-// A visible top-level window of the test's own process.
-class TitledWindow {
- public:
-  explicit TitledWindow(const std::string& title, const char* className = "GleanSearchTestWindow",
-                        bool visible = true) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = PlainProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = className;
-    wc.hIcon = LoadIcon(nullptr, IDI_INFORMATION);
-    RegisterClassA(&wc);
-    hwnd_ = CreateWindowA(className, title.c_str(), WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0,
-                          0, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
-  }
-  ~TitledWindow() { DestroyWindow(hwnd_); }
-  HWND Get() const { return hwnd_; }
-
- private:
-  HWND hwnd_;
-};
+using TitledWindow = test::OwnWindow;
 
 struct Listed {
   std::vector<std::string> titles;
@@ -58,7 +37,7 @@ TEST(WindowSearch, FixedTitlesAndClassesAreLeftOutButLookalikesStay) {
   TitledWindow glean("グリーナ！");
   TitledWindow glean2("グリーナ！の設定");
   TitledWindow app("glean TApplication class", "TApplication");
-  TitledWindow hidden("glean hidden window", "GleanSearchTestWindow", false);
+  TitledWindow hidden("glean hidden window", "GleanTestWindow", false);
   TitledWindow untitled("");
   TStringList none;
   Listed l = Search(none);

@@ -141,6 +141,25 @@ bool CanRun32BitPrograms() {
   return cached == 1;
 }
 
+namespace {
+LRESULT CALLBACK PlainWindowProc(HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProcA(h, m, w, l); }
+}  // namespace
+
+OwnWindow::OwnWindow(const std::string& title, const char* className, bool visible, HMENU menu) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = PlainWindowProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = className;
+  wc.hIcon = LoadIcon(nullptr, IDI_INFORMATION);
+  RegisterClassA(&wc);  // fails harmlessly when the class exists already
+  hwnd_ = CreateWindowA(className, title.c_str(), WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 10,
+                        10, 400, 300, nullptr, menu, wc.hInstance, nullptr);
+}
+
+OwnWindow::~OwnWindow() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
 TempFolder::TempFolder() {
   char base[MAX_PATH + 1] = {};
   GetTempPathA(sizeof base, base);

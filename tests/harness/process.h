@@ -71,6 +71,21 @@ bool CanRun32BitPrograms();
       GTEST_SKIP() << "32-bit programs cannot run on this machine";                  \
   } while (0)
 
+// A top-level window of the test's own process, for cases that need a window whose
+// title, class or menu the test chooses. Destroyed with the object.
+class OwnWindow {
+ public:
+  explicit OwnWindow(const std::string& title, const char* className = "GleanTestWindow",
+                     bool visible = true, HMENU menu = nullptr);
+  ~OwnWindow();
+  OwnWindow(const OwnWindow&) = delete;
+  OwnWindow& operator=(const OwnWindow&) = delete;
+  HWND Get() const { return hwnd_; }
+
+ private:
+  HWND hwnd_ = nullptr;
+};
+
 // A fresh folder under the temporary folder, removed with its content on destruction.
 class TempFolder {
  public:

@@ -40,19 +40,12 @@ TEST(SingleInstance, SecondStartRestoresTheFirstAndEnds) {
   EXPECT_EQ(CountTopWindowsOf(second.Id()), 0);
 }
 
-LRESULT CALLBACK PlainProc(HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProcA(h, m, w, l); }
-
 TEST(SingleInstance, ForeignTBodyWithoutOurTitleIsLeftAlone) {
   // Another program holding the mutex name and a "TBody" window of another title.
   HANDLE mutex = CreateMutexA(nullptr, FALSE, "hGlean");
   ASSERT_NE(mutex, nullptr);
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = PlainProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "TBody";
-  RegisterClassA(&wc);
-  HWND other = CreateWindowA("TBody", "other program", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                             nullptr, nullptr, wc.hInstance, nullptr);
+  OwnWindow window("other program", "TBody", false);
+  HWND other = window.Get();
   ASSERT_NE(other, nullptr);
   ShowWindow(other, SW_SHOWMINIMIZED);
 
@@ -61,7 +54,6 @@ TEST(SingleInstance, ForeignTBodyWithoutOurTitleIsLeftAlone) {
   EXPECT_EQ(CountTopWindowsOf(glean.Id()), 0);
   EXPECT_TRUE(IsIconic(other));
 
-  DestroyWindow(other);
   CloseHandle(mutex);
 }
 
