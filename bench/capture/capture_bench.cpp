@@ -58,6 +58,24 @@ void RawLoop(HWND listView, int rows, int columns) {
   CloseHandle(process);
 }
 
+// Sizes the list so that its page holds exactly `rows` rows: the capture reads the
+// rows in view, and rows past the list's end would cost it messages the baseline lacks.
+int FitPageTo(HWND list, int rows) {
+  RECT r{};
+  GetWindowRect(list, &r);
+  int low = 50, high = r.bottom - r.top;
+  while (low < high) {
+    int mid = (low + high) / 2;
+    SetWindowPos(list, nullptr, 0, 0, r.right - r.left, mid, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0) < rows)
+      low = mid + 1;
+    else
+      high = mid;
+  }
+  SetWindowPos(list, nullptr, 0, 0, r.right - r.left, low, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0));
+}
+
 double CaptureOnce(const char* title) {
   CaptureOptions options;
   options.read_menu = false;
@@ -77,7 +95,7 @@ int main() {
     auto p = test::TestProcess::Start(app, "--scenario bigreport --title \"glean bench report\"");
     HWND window = p.WaitForWindow("GleanSampleApp", "glean bench report", 30000);
     HWND list = GetDlgItem(window, sample_app::bench::kReport);
-    int perPage = static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0));
+    int perPage = FitPageTo(list, sample_app::bench::kReportRows);
     std::printf("report list: %d rows in view, %d columns\n", perPage, sample_app::bench::kReportColumns);
     double raw = 0, captured = 0;
     for (int round = 0; round < 2; ++round) {  // alternate, so drift hits both alike
