@@ -95,8 +95,21 @@ void ListDesktopFolder(const std::string& folder, TStrings& lines) {
   FindClose(find);
 }
 
+namespace {
+bool captureRunning = false;
+
+struct RunningFlag {
+  RunningFlag() { captureRunning = true; }
+  ~RunningFlag() { captureRunning = false; }
+};
+}  // namespace
+
+bool CaptureInProgress() { return captureRunning; }
+
 CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions& options,
                              TStringList& lines, ItemHitTable& hits) {
+  if (captureRunning) return CaptureOutcome::Ignored;
+  RunningFlag running;
   lines.Clear();
   hits.clear();
   CapturedText out(lines, hits, options);

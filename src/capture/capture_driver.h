@@ -15,6 +15,7 @@ enum class CaptureOutcome {
   Captured,       // the lines are complete
   WindowNotFound, // no window has the title; the lines are empty
   NotResponding,  // the target stopped answering; the lines end with the error line
+  Ignored,        // a capture was already running (this one came from its message loop)
 };
 
 struct CaptureRequest {
@@ -28,6 +29,10 @@ struct CaptureRequest {
 // propagate: the capture ends there and its partial lines must not be shown.
 CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions& options,
                              TStringList& lines, ItemHitTable& hits);
+
+// True while a capture runs. The list-view reader lets pending messages be handled, so
+// a click can ask for another capture or a search meanwhile: such requests are ignored.
+bool CaptureInProgress();
 
 // Dispatch of one descendant control by its window class.
 void CaptureChild(CapturedText& out, HWND child);

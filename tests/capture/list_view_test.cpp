@@ -76,6 +76,27 @@ TEST_P(ListViews, ProgressIsShownPerRowAndListViewsOffReadsNothing) {
                (Lines{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", title, "", "読み込み可能な文字データがありません。"}));
 }
 
+TEST(ListViewsReentry, ACaptureAskedForDuringACaptureIsIgnored) {
+  SampleApp app("listview", "glean reentry");
+  ASSERT_NE(app.Window(), nullptr);
+  TStringList lines, nested;
+  ItemHitTable hits, nestedHits;
+  CaptureRequest request;
+  request.SelectedTitle = "glean reentry";
+  std::vector<CaptureOutcome> nestedOutcomes;
+  request.ProcessMessages = [&] {
+    EXPECT_TRUE(CaptureInProgress());
+    if (nestedOutcomes.empty())
+      nestedOutcomes.push_back(CaptureWindow(request, SampleOptions(), nested, nestedHits));
+  };
+  EXPECT_EQ(CaptureWindow(request, SampleOptions(), lines, hits), CaptureOutcome::Captured);
+  ASSERT_EQ(nestedOutcomes.size(), 1u);
+  EXPECT_EQ(nestedOutcomes[0], CaptureOutcome::Ignored);
+  EXPECT_EQ(nested.Count(), 0);
+  EXPECT_FALSE(CaptureInProgress());
+  EXPECT_EQ(lines.Get(1), "glean reentry");  // the running capture went on undisturbed
+}
+
 INSTANTIATE_TEST_SUITE_P(Bitness, ListViews, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Target32" : "Target64"; });
 
