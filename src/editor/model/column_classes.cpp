@@ -33,14 +33,14 @@ int TabFill(int column, const TColumnMetrics& m) {
 }
 }  // namespace
 
-std::string BuildColumnClasses(std::string_view text, const TColumnMetrics& m,
-                               const TDelimiters& delimiters) {
+void BuildColumnClassesInto(std::string& classes, std::string_view text,
+                            const TColumnMetrics& m, const TDelimiters& delimiters) {
   const size_t limit = m.WordWrap ? static_cast<size_t>(m.WrapByte) + 3 : 1000;
   // A byte makes at most `widest` columns (a tab, or a double-byte pair); the last one
   // may pass the limit.
   const size_t widest = size_t(std::max(m.TabSpaceCount, 2));
   const size_t room = std::min(text.size() * widest, limit) + widest + 1;
-  std::string classes(room, '\0');
+  classes.resize(room);
   char* out = classes.data();
   size_t n = 0, i = 0;
   const size_t size = text.size();
@@ -62,6 +62,12 @@ std::string BuildColumnClasses(std::string_view text, const TColumnMetrics& m,
     ++i;
   }
   classes.resize(n);
+}
+
+std::string BuildColumnClasses(std::string_view text, const TColumnMetrics& m,
+                               const TDelimiters& delimiters) {
+  std::string classes;
+  BuildColumnClassesInto(classes, text, m, delimiters);
   return classes;
 }
 
@@ -116,6 +122,17 @@ bool TCharSet::Contains(std::string_view ch) const {
 void TEditorAttributeArray::Init(std::string_view text, std::string classes) {
   text_ = text;
   classes_ = std::move(classes);
+  classes_ += '0';
+  position_ = 0;
+  byteIndex_ = 0;
+  current_ = ' ';
+  Next();
+}
+
+void TEditorAttributeArray::Build(std::string_view text, const TColumnMetrics& m,
+                                  const TDelimiters& delimiters) {
+  text_ = text;
+  BuildColumnClassesInto(classes_, text, m, delimiters);
   classes_ += '0';
   position_ = 0;
   byteIndex_ = 0;

@@ -24,6 +24,9 @@ struct TColumnMetrics {
 // the end of a row.
 std::string BuildColumnClasses(std::string_view text, const TColumnMetrics& m,
                                const TDelimiters& delimiters);
+// The same into an existing string (its storage is reused).
+void BuildColumnClassesInto(std::string& classes, std::string_view text,
+                            const TColumnMetrics& m, const TDelimiters& delimiters);
 
 // Display width of a row text: tabs expanded as the class string expands them, a
 // double-byte character 2 columns.
@@ -47,6 +50,8 @@ class TCharSet {
 class TEditorAttributeArray {
  public:
   void Init(std::string_view text, std::string classes);
+  // Init with the class string of `text` built in place.
+  void Build(std::string_view text, const TColumnMetrics& m, const TDelimiters& delimiters);
   void Next();
   void Prev();
   void MoveTo(int column);

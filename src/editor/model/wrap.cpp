@@ -16,22 +16,27 @@ struct WrapRules {
   TColumnMetrics metrics;
   const TDelimiters& delimiters;
   TCharSet lead, follow, punctuation;
+  TEditorAttributeArray cursor;  // reused from cut to cut
 };
 
 // Cuts one logical line (word wrap on). Sink: Row(text, attribute) for each row, and
 // LastToLineBreak() when the return mark hangs on the last row instead of an empty row.
 template <class Sink>
-void CutLine(std::string_view line, const WrapRules& r, Sink& sink) {
+void CutLine(std::string_view line, WrapRules& r, Sink& sink) {
   const int w = r.metrics.WrapByte;
   const TEditorWrapOption& o = r.option;
-  std::string classes = BuildColumnClasses(line, r.metrics, r.delimiters);
-  if (static_cast<int>(classes.size()) < w) {
+  // Without a tab a line is as wide as it is long: a short one is one row as it is.
+  if (static_cast<int>(line.size()) < w && line.find('\t') == std::string_view::npos) {
+    sink.Row(line, TRowAttribute::LineBreak);
+    return;
+  }
+  TEditorAttributeArray& a = r.cursor;
+  a.Build(line, r.metrics, r.delimiters);
+  if (a.ColumnCount() < w) {
     sink.Row(line, TRowAttribute::LineBreak);
     return;
   }
   std::string_view rest = line;
-  TEditorAttributeArray a;
-  a.Init(rest, std::move(classes));
   a.MoveTo(w);
   const int kinsokuFloor = (w / 5) * 4;
   for (;;) {
@@ -74,7 +79,7 @@ void CutLine(std::string_view line, const WrapRules& r, Sink& sink) {
     size_t cut = std::min(static_cast<size_t>(std::max(a.ByteIndex(), 1)), rest.size());
     sink.Row(rest.substr(0, cut), TRowAttribute::Wrapped);
     rest.remove_prefix(cut);
-    a.Init(rest, BuildColumnClasses(rest, r.metrics, r.delimiters));
+    a.Build(rest, r.metrics, r.delimiters);
     a.MoveTo(w);
   }
 }
