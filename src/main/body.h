@@ -1,26 +1,120 @@
-// TBody: Glean's main window.
+// TBody: Glean's main window. The window list (list view or, in the compact layout, the
+// image combo box), the command buttons, the captured-text pane `Data` and the status
+// bar; start-up, layouts, the window search and the capture of the chosen window.
 #pragma once
 
 #include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "base/strings.h"
+#include "capture/captured_text.h"
+#include "capture/window_search.h"
+#include "editor/control/editor.h"
+#include "settings/ini_profile.h"
+#include "ui/controls.h"
+#include "ui/gdi_owners.h"
+#include "ui/panel.h"
+#include "widgets/image_combo_box.h"
 
 namespace glean {
 
 class TBody {
  public:
-  // Registers the class and creates the window (not shown yet).
-  explicit TBody(HINSTANCE instance);
+  // Registers the class and creates the window with its controls and settings (not
+  // shown yet). `iniPath` is the settings file (Glean.ini beside the program).
+  explicit TBody(HINSTANCE instance, std::string iniPath = GleanIniPath());
   ~TBody();
   TBody(const TBody&) = delete;  // one main window per run
   TBody& operator=(const TBody&) = delete;
 
   HWND Handle() const { return hwnd_; }
+  // Shows the window (maximized when it was closed so) and runs FormShow.
   void Show(int showCommand);
+
+  void SetCompactMode(bool compact);
+  void SrchBtnClick();
+  void WinListClick();
+  void WinComboClick();
+
+  // What the window holds, for the commands and for tests.
+  TEditor& Data() { return *Data_; }
+  ui::ListView& WinList() { return *WinList_; }
+  TImageComboBox& WinCombo() { return *WinCombo_; }
+  ui::StatusBar& StatusBar1() { return *StatusBar1_; }
+  ui::Button& SrchBtn() { return *SrchBtn_; }
+  ui::Button& AlwsFrgrnd() { return *AlwsFrgrnd_; }
+  const ViewSettings& View() const { return view_; }
+  CaptureOptions& Options() { return capture_; }
+  const TStringList& CapturedLines() const { return CapturedLines_; }
+  const capture::ItemHitTable& ItemHitTable() const { return ItemHitTable_; }
+  int ReselectIndex = 0;
+  bool AnnounceActive = false;
+  // The hint of one of the window's controls (tool tip|status bar).
+  std::string HintOf(HWND control) const;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 
+  void CreateControls();
+  void CreatePane();
+  void ApplyFonts(int listFontSize, int dataFontSize);
+  void LayoutChildren();
+  void PlaceWindow(int left, int top, int width, int height);
+  RECT WindowBounds() const;
+
+  void FormCreate();
+  void FormShow();
+  void FormResize();
+  void FormClose();
+  void FormDestroy();
+  void WmMove();
+  void WmMouseWheel(WPARAM wp);
+  void AppHint(const std::string& hint);
+  void WinListMouseMove(int x, int y);
+  void AlwsFrgrndClick();
+  void SetTopmost(bool on);
+
+  void AddWindowEntry(const capture::WindowEntry& entry, bool compact);
+  void AddDesktopEntry(bool compact);
+  std::vector<std::string> ReaderSearchTexts(bool compact) const;
+  // The capture shared by both lists: the entry at `index`, spoken as `spoken`.
+  void CaptureEntry(int index, const std::string& spoken, const char* accessedSuffix);
+  void Announce(const std::string& text);
+
+  HINSTANCE instance_;
   HWND hwnd_ = nullptr;
+  bool created_ = false;
+  bool sizeWriteRefused_ = false;
+  bool capturing_ = false;
+  bool maximizeOnShow_ = false;
+
+  TGleanIni ini_;
+  CaptureOptions capture_;
+  ViewSettings view_;
+  std::string windowsFolder_;
+  int listFontSize_ = 9;
+  int dataFontSize_ = 9;
+
+  capture::WindowEntries WindowTitles_;
+  TStringList CapturedLines_;
+  capture::ItemHitTable ItemHitTable_;
+  std::string SelectedTitle_;
+
+  ui::Font formFont_, listFont_;
+  ui::ImageList IcnList_, ImageList1_;
+  std::unique_ptr<ui::Panel> Panel1_, Panel2_, Panel3_;
+  std::unique_ptr<ui::Button> AutoBtn_, AlwsFrgrnd_, SrchBtn_, CopyBtn_, SaveBtn_, ExitBtn_;
+  std::unique_ptr<ui::ListView> WinList_;
+  std::unique_ptr<TImageComboBox> WinCombo_;
+  std::unique_ptr<ui::StatusBar> StatusBar1_;
+  std::unique_ptr<TEditor> Data_;
+  std::unique_ptr<ui::ToolTip> tips_;
+  std::unique_ptr<ui::Timer> Timer1_;
+  std::map<HWND, std::string> hints_;
 };
 
 }  // namespace glean

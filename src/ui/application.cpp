@@ -20,14 +20,58 @@ void Guarded(HWND owner, const std::function<void()>& handler) {
   }
 }
 
-int RunMessageLoop(HWND dialogWindow) {
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (dialogWindow && IsDialogMessageA(dialogWindow, &msg)) continue;
+namespace {
+struct HintState {
+  HintLookup lookup;
+  HintHandler onHint;
+  std::string current;
+};
+HintState& Hints() {
+  static HintState state;
+  return state;
+}
+
+void TrackHint(const MSG& msg) {
+  HintState& h = Hints();
+  if (msg.message != WM_MOUSEMOVE || !h.lookup) return;
+  std::string hint = h.lookup(msg.hwnd);
+  if (hint == h.current) return;
+  h.current = std::move(hint);
+  if (h.onHint) Guarded(msg.hwnd, [&] { h.onHint(h.current); });
+}
+
+void Dispatch(HWND dialogWindow, MSG& msg) {
+  if (!(dialogWindow && IsDialogMessageA(dialogWindow, &msg))) {
     TranslateMessage(&msg);
     Guarded(msg.hwnd, [&] { DispatchMessageA(&msg); });
   }
+  TrackHint(msg);
+}
+}  // namespace
+
+int RunMessageLoop(HWND dialogWindow) {
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(dialogWindow, msg);
   return static_cast<int>(msg.wParam);
 }
+
+void ProcessMessages(HWND dialogWindow) {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    Dispatch(dialogWindow, msg);
+  }
+}
+
+void SetHintHandlers(HintLookup lookup, HintHandler onHint) {
+  Hints().lookup = std::move(lookup);
+  Hints().onHint = std::move(onHint);
+  Hints().current.clear();
+}
+
+const std::string& CurrentHint() { return Hints().current; }
 
 }  // namespace glean::ui

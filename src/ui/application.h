@@ -23,4 +23,14 @@ void Guarded(HWND owner, const std::function<void()>& handler);
 // gets keyboard navigation between its controls.
 int RunMessageLoop(HWND dialogWindow);
 
+// Handles the messages now waiting, then returns (a quit request is kept for the loop).
+void ProcessMessages(HWND dialogWindow);
+
+// The application's hint: after every mouse move, `lookup` names the hint of the window
+// under the mouse; when it differs from the current one, `onHint` is told the new one.
+using HintLookup = std::function<std::string(HWND)>;
+using HintHandler = std::function<void(const std::string&)>;
+void SetHintHandlers(HintLookup lookup, HintHandler onHint);
+const std::string& CurrentHint();
+
 }  // namespace glean::ui

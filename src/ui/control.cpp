@@ -57,6 +57,13 @@ LRESULT Control::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return r;
       }
       break;
+    case WM_MOUSEMOVE:
+      if (OnMouseMove) {
+        LRESULT r = CallOriginal(msg, wp, lp);
+        OnMouseMove(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+        return r;
+      }
+      break;
     case WM_KEYUP:
       if (OnKeyUp) {
         LRESULT r = CallOriginal(msg, wp, lp);

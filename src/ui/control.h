@@ -32,6 +32,7 @@ class Control {
 
   std::function<void()> OnEnter;  // the control received the keyboard focus
   std::function<void(WPARAM key)> OnKeyUp;
+  std::function<void(int x, int y)> OnMouseMove;  // client coordinates
 
  protected:
   // Takes ownership of `hwnd` and subclasses it.

@@ -1,0 +1,166 @@
+// The main window's controls, fonts and the two layouts.
+#include <algorithm>
+
+#include "main/body.h"
+#include "main/body_controls.h"
+#include "main/builtin_images.h"
+#include "main/main_texts.h"
+#include "main/pane_options.h"
+#include "ui/application.h"
+#include "ui/hint.h"
+
+namespace glean {
+
+namespace {
+constexpr int kDataId = 100;
+constexpr int kComboId = 101;
+constexpr int kComboDropHeight = 300;
+}  // namespace
+
+void TBody::CreateControls() {
+  formFont_ = ui::Font(texts::kFormFontName, texts::kFormFontPixels);
+  IcnList_ = ui::ImageList(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
+  ImageList1_ = ui::ImageList(16, 16);
+  AddBuiltInImages(ImageList1_);
+
+  // Creation order is tab order: the buttons, then the window list, then the pane, so
+  // that Tab from the list reaches the captured text.
+  Panel1_ = std::make_unique<ui::Panel>(hwnd_, true);
+  Panel2_ = std::make_unique<ui::Panel>(Panel1_->Handle(), false);
+  Panel3_ = std::make_unique<ui::Panel>(Panel1_->Handle(), false);
+  for (const ButtonSpec& spec : kPanel2Buttons) {
+    auto button = std::make_unique<ui::Button>(Panel2_->Handle(), spec.kind, spec.caption, spec.x, spec.y,
+                                               spec.width, spec.height);
+    button->SetFont(formFont_.Get());
+    hints_[button->Handle()] = spec.hint;
+    switch (spec.id) {
+      case BodyButton::SrchBtn: SrchBtn_ = std::move(button); break;
+      case BodyButton::CopyBtn: CopyBtn_ = std::move(button); break;
+      case BodyButton::SaveBtn: SaveBtn_ = std::move(button); break;
+      case BodyButton::ExitBtn: ExitBtn_ = std::move(button); break;
+      case BodyButton::AutoBtn: AutoBtn_ = std::move(button); break;
+      case BodyButton::AlwsFrgrnd: AlwsFrgrnd_ = std::move(button); break;
+    }
+  }
+  AutoBtn_->SetChecked(true);
+  SrchBtn_->OnClick = [this] { SrchBtnClick(); };
+  ExitBtn_->OnClick = [this] { PostMessageA(hwnd_, WM_CLOSE, 0, 0); };
+  AlwsFrgrnd_->OnClick = [this] { AlwsFrgrndClick(); };
+
+  WinList_ = std::make_unique<ui::ListView>(Panel3_->Handle(), texts::kWindowListColumn, kListLeft, kListTop,
+                                            kListWidth, kListHeight);
+  WinList_->SetSmallImages(IcnList_.Get());
+  WinList_->OnClick = [this] { WinListClick(); };
+  WinList_->OnEnter = [this] { WinListClick(); };
+  WinList_->OnKeyUp = [this](WPARAM key) {
+    switch (key) {
+      case VK_UP: case VK_DOWN: case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
+        WinListClick();
+        break;
+    }
+  };
+  WinList_->OnMouseMove = [this](int x, int y) { WinListMouseMove(x, y); };
+
+  WinCombo_ = std::make_unique<TImageComboBox>(Panel3_->Handle(), kComboId, kListLeft, kListTop, kListWidth);
+  WinCombo_->SetColor(RGB(255, 255, 255));
+  WinCombo_->SetImageList(IcnList_.Get());
+  WinCombo_->OnClick = [this] { WinComboClick(); };
+  WinCombo_->OnEnter = [this] { WinComboClick(); };
+  WinCombo_->SetVisible(false);
+  hints_[WinList_->Handle()] = texts::kWindowListHint;
+  hints_[WinCombo_->Handle()] = texts::kWindowListHint;
+
+  tips_ = std::make_unique<ui::ToolTip>(hwnd_);
+  tips_->Add(WinList_->Handle(), ui::ShortHint(texts::kWindowListHint));
+  tips_->Add(WinCombo_->Handle(), ui::ShortHint(texts::kWindowListHint));
+
+  StatusBar1_ = std::make_unique<ui::StatusBar>(hwnd_);
+  StatusBar1_->SetFont(formFont_.Get());
+  CreatePane();
+}
+
+void TBody::CreatePane() {
+  Data_ = std::make_unique<TEditor>();
+  ConfigurePane(*Data_, ui::PointsToPixels(dataFontSize_));
+  Data_->CreateWnd(hwnd_, 0, kPanel1NormalHeight, 100, 100, kDataId);
+  hints_[Data_->Handle()] = texts::kDataHint;
+}
+
+void TBody::ApplyFonts(int listFontSize, int dataFontSize) {
+  listFontSize_ = listFontSize;
+  listFont_ = ui::Font(texts::kFormFontName, ui::PointsToPixels(listFontSize));
+  WinList_->SetFont(listFont_.Get());
+  WinCombo_->SetFontKeepingHeight(listFont_.Get());
+  dataFontSize_ = dataFontSize;
+  TEditorFont font = Data_->Font();
+  font.Height = ui::PointsToPixels(dataFontSize);
+  Data_->SetFont(font);
+}
+
+RECT TBody::WindowBounds() const {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  return r;
+}
+
+void TBody::PlaceWindow(int left, int top, int width, int height) {
+  if (IsZoomed(hwnd_)) {
+    // A maximized window keeps its state; the place is where it is restored to.
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    GetWindowPlacement(hwnd_, &wp);
+    wp.rcNormalPosition = {left, top, left + width, top + height};
+    SetWindowPlacement(hwnd_, &wp);
+    return;
+  }
+  SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TBody::LayoutChildren() {
+  if (!Data_) return;
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const int width = client.right;
+  int bottom = client.bottom;
+  if (StatusBar1_->Visible()) {
+    StatusBar1_->SetBounds(0, bottom - kStatusBarHeight, width, kStatusBarHeight);
+    bottom -= StatusBar1_->Height();
+  }
+  const int panel1Height = view_.compact_style
+                               ? WinCombo_->Bounds().bottom + kCompactBelowCombo
+                               : kPanel1NormalHeight;
+  Panel1_->SetBounds(0, 0, width, panel1Height);
+  const int border = Panel1_->BorderWidth();
+  const int inner = panel1Height - 2 * border;
+  int panel3Width = width - 2 * border;
+  if (Panel2_->Visible()) {
+    panel3Width -= kPanel2Width;
+    Panel2_->SetBounds(width - border - kPanel2Width, border, kPanel2Width, inner);
+  }
+  Panel3_->SetBounds(border, border, panel3Width, inner);
+  // Both lists keep the margin of their design place on the right.
+  const int listWidth = std::max(0, panel3Width - kListMargin);
+  WinList_->SetBounds(kListLeft, kListTop, listWidth, std::max(0, inner - kListTop - kListMargin / 2));
+  // A combo box's height is that of its dropped-down list; the field keeps its own.
+  WinCombo_->SetBounds(kListLeft, kListTop, listWidth, kComboDropHeight);
+  MoveWindow(Data_->Handle(), 0, panel1Height, width, std::max(0, bottom - panel1Height), TRUE);
+
+  RECT pane{};
+  GetClientRect(Data_->Handle(), &pane);
+  if (Data_->CharWidth() > 0) Data_->WrapOption().SetWrapByte(pane.right / Data_->CharWidth() - 3);
+}
+
+void TBody::SetCompactMode(bool compact) {
+  view_.compact_style = compact;
+  Panel2_->SetVisible(!compact);
+  WinList_->SetVisible(!compact);
+  WinCombo_->SetVisible(compact);
+  StatusBar1_->SetVisible(!compact);
+  LayoutChildren();
+  LayoutSize size = ini_.ReadLayoutSize(compact);
+  PlaceWindow(compact ? view_.compact_left : view_.window_left, compact ? view_.compact_top : view_.window_top,
+              size.width, size.height);
+  SrchBtnClick();
+}
+
+}  // namespace glean

@@ -1,0 +1,73 @@
+// The capture of the chosen entry into the pane: the driver reads the window, the main
+// window shows the lines, puts the caret at the top and tells the screen reader.
+#include "capture/capture_driver.h"
+#include "capture/section_headers.h"
+#include "main/body.h"
+#include "main/main_texts.h"
+#include "ui/application.h"
+
+namespace glean {
+
+namespace {
+// Set while a capture runs; requests arriving meanwhile (the list-view reader lets
+// messages through) are ignored.
+class CaptureGuard {
+ public:
+  explicit CaptureGuard(bool& flag) : flag_(flag) { flag_ = true; }
+  ~CaptureGuard() { flag_ = false; }
+  CaptureGuard(const CaptureGuard&) = delete;
+  CaptureGuard& operator=(const CaptureGuard&) = delete;
+
+ private:
+  bool& flag_;
+};
+}  // namespace
+
+void TBody::WinListClick() {
+  if (WinList_->Count() == 0) return;
+  int index = WinList_->Selected();
+  if (index < 0) return;
+  CaptureEntry(index, WinList_->Caption(index), texts::kAccessed);
+}
+
+void TBody::WinComboClick() {
+  if (WinCombo_->Count() == 0) return;
+  int index = WinCombo_->ItemIndex();
+  if (index < 0) return;
+  CaptureEntry(index, WinCombo_->ItemText(index), texts::kAccessed);
+}
+
+void TBody::CaptureEntry(int index, const std::string& spoken, const char* accessedSuffix) {
+  if (capturing_) return;
+  CaptureGuard guard(capturing_);
+  ReselectIndex = index;
+  Data_->Lines().Clear();
+  CapturedLines_.Clear();
+  ItemHitTable_.clear();
+  // The full title finds the window even where the list shows it cut or with blanks
+  // at its ends.
+  const auto& entries = WindowTitles_.Items();
+  SelectedTitle_ = static_cast<size_t>(index) < entries.size() ? entries[static_cast<size_t>(index)].FullTitle
+                                                              : std::string(capture::kDesktopTitle);
+  ui::ProcessMessages(hwnd_);
+  Data_->Marks().EofMark().SetVisible(true);
+
+  capture::CaptureRequest request;
+  request.SelectedTitle = SelectedTitle_;
+  request.WindowsFolder = windowsFolder_;
+  request.ShowProgress = [this](const std::string& text) { StatusBar1_->SetSimpleText(text); };
+  request.ProcessMessages = [this] { ui::ProcessMessages(hwnd_); };
+  // A reader's error leaves here with the pane still empty; the message loop shows it.
+  capture::CaptureOutcome outcome = capture::CaptureWindow(request, capture_, CapturedLines_, ItemHitTable_);
+  if (outcome == capture::CaptureOutcome::WindowNotFound) {
+    Data_->Lines().SetText(capture::kWindowNotFound);
+    return;
+  }
+  Data_->Lines().Assign(CapturedLines_);
+  Data_->SetSelStart(0);
+  SendMessageA(Data_->Handle(), EM_SCROLLCARET, 0, 0);
+  StatusBar1_->SetSimpleText("");
+  Announce(spoken + accessedSuffix + texts::kTabToData);
+}
+
+}  // namespace glean

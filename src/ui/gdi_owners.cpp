@@ -1,0 +1,39 @@
+#include "ui/gdi_owners.h"
+
+#include "win/os_error.h"
+
+namespace glean::ui {
+
+Font::Font(const std::string& name, int pixelHeight) {
+  LOGFONTA lf{};
+  lf.lfHeight = -pixelHeight;
+  lf.lfWeight = FW_NORMAL;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(lf.lfFaceName, name.c_str(), LF_FACESIZE);
+  h_ = CreateFontIndirectA(&lf);
+  if (!h_) win::RaiseLastOSError();
+}
+
+int PointsToPixels(int points) {
+  HDC dc = GetDC(nullptr);
+  int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(nullptr, dc);
+  return MulDiv(points, dpi, 72);
+}
+
+ImageList::ImageList(int width, int height)
+    : h_(ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, 8, 8)) {
+  if (!h_) win::RaiseLastOSError();
+}
+
+int ImageList::AddIcon(HICON icon) { return ImageList_AddIcon(h_, icon); }
+
+int ImageList::AddFrom(const ImageList& source, int index) {
+  HICON icon = ImageList_GetIcon(source.Get(), index, ILD_NORMAL);
+  if (!icon) return -1;
+  int added = AddIcon(icon);
+  DestroyIcon(icon);
+  return added;
+}
+
+}  // namespace glean::ui
