@@ -86,6 +86,17 @@ TEST_F(ParserTest, ARightBracketCutByWrapClosesTheRegionAfterItsTail) {
   EXPECT_EQ(RowTokens(e, 1), (Tokens{{K::Bracket, "/"}, {K::AnkWord, "tail"}}));
 }
 
+TEST_F(ParserTest, ACarriedTokenKeepsItsLeadingBlanks) {
+  f().SetQuotation("'");
+  e.List().WrapOption().SetWrapByte(20);
+  e.List().SetWordWrap(true);
+  e.Lines().SetText("'" + std::string(18, 'a') + "  bbb' x\r\n");
+  ASSERT_EQ(e.List().Ref(1), " bbb' x");
+  EXPECT_EQ(e.List().ContinuedKind(1), K::Quoted);
+  EXPECT_EQ(e.List().ContinuedLength(1), 5);
+  EXPECT_EQ(RowTokens(e, 1), (Tokens{{K::Quoted, " bbb'"}, {K::AnkWord, "x"}}));
+}
+
 TEST_F(ParserTest, MailNeedsADotAfterItsAt) {
   f().SetMail(true);
   EXPECT_EQ(Scan(f(), "foo.bar@example.com x"), (Tokens{{K::Mail, "foo.bar@example.com"}, {K::AnkWord, "x"}}));
