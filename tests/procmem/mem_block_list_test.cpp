@@ -156,22 +156,6 @@ TEST(MemBlockList, UnknownOrTwiceFreedAddressesFailTheAssertion) {
   ExpectBlock(list.Blocks()[0], a, 16384, 0, false);
 }
 
-TEST(MemBlockList, ZeroSizedBlockSharesItsAddressAndBothAreReleased) {
-  FakeSegments list;
-  ProcessAddress empty = list.AllocMem(0);
-  ProcessAddress next = list.AllocMem(10);
-  EXPECT_EQ(empty, next);  // no rounding: the next block starts at the same byte
-  list.FreeMem(next);
-  list.FreeMem(empty);
-  EXPECT_THROW(list.FreeMem(empty), EAssertionFailed);
-  uint32_t total = 0;
-  for (const auto& b : list.Blocks()) {
-    EXPECT_FALSE(b.Used);
-    total += b.Size;
-  }
-  EXPECT_EQ(total, 16384u);
-}
-
 TEST(MemBlockList, SegmentTooSmallForTheRequestRaisesNotEnoughMemory) {
   FakeSegments list;
   list.shortBy = 1;
@@ -217,8 +201,9 @@ TEST(MemBlockList, ThreadsAllocatingAndFreeingKeepTheListWhole) {
   uint64_t covered = 0;
   for (size_t i = 0; i < blocks.size(); ++i) {
     EXPECT_FALSE(blocks[i].Used);
-    if (i > 0 && blocks[i].Segment == blocks[i - 1].Segment)
+    if (i > 0 && blocks[i].Segment == blocks[i - 1].Segment) {
       EXPECT_EQ(blocks[i].Address, blocks[i - 1].Address + blocks[i - 1].Size);
+    }
     covered += blocks[i].Size;
   }
   EXPECT_EQ(covered, uint64_t{16384} * static_cast<uint64_t>(list.SegmentCount()));

@@ -155,7 +155,9 @@ TEST(IniFileUnwritable, RefusedWriteIsReportedOnceAndStopsTheSave) {
   for (const std::string& path :
        {folder.File("missing\\Glean.ini"),  // a folder that does not exist
         folder.File("Glean.ini")}) {        // made a folder below: not a file
-    if (path == folder.File("Glean.ini")) ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
+    if (path == folder.File("Glean.ini")) {
+      ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
+    }
     std::vector<std::string> failures;
     TGleanIni ini(path, [&](const std::string& f) { failures.push_back(f); });
     ViewSettings view;

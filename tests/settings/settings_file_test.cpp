@@ -68,27 +68,6 @@ TEST_F(SettingsFileTest, CompactLayoutReadsItsOwnSizeOnly) {
   EXPECT_EQ(profile.log[22], "R common compact_height");
 }
 
-TEST_F(SettingsFileTest, ValueFormsOnLoad) {
-  profile.Set("common", "list_font_sixe", "0x0C");
-  profile.Set("common", "data_font_sixe", "abc");
-  profile.Set("text_type", "read_edit", "2");
-  profile.Set("text_type", "read_list", "0");
-  profile.Set("text_type", "read_combo", "");
-  profile.Set("common", "no_ampersand", "-1");
-  profile.Set("common", "window_left", "-5");
-  profile.Set("common", "window_top", "$C");
-  profile.Set("common", "read_edit", "0");  // the key belongs to the other section
-  file.LoadSettings(capture, view);
-  EXPECT_EQ(view.list_font_sixe, 12);
-  EXPECT_EQ(view.data_font_sixe, 9);
-  EXPECT_TRUE(capture.read_edit);
-  EXPECT_FALSE(capture.read_list);
-  EXPECT_TRUE(capture.read_combo);
-  EXPECT_TRUE(capture.no_ampersand);
-  EXPECT_EQ(view.window_left, -5);
-  EXPECT_EQ(view.window_top, 12);
-}
-
 TEST_F(SettingsFileTest, ListSkipsAbsentAndEmptyEntries) {
   capture.no_access.Add("stale");
   profile.Set("common", "count", "4");
@@ -117,39 +96,6 @@ TEST_F(SettingsFileTest, NonPositiveOrHugeCount) {
   file.LoadSettings(capture, view);
   EXPECT_EQ(capture.no_access.Count(), 1);
   EXPECT_EQ(profile.log.back(), "R common no_access[9999]");
-}
-
-TEST_F(SettingsFileTest, LayoutSizeReadAndWrite) {
-  EXPECT_EQ(file.ReadLayoutSize(true), (LayoutSize{506, 454}));
-  EXPECT_TRUE(file.SaveWindowSize(true, 320, 240));
-  EXPECT_TRUE(file.SaveWindowSize(false, 640, 480));
-  EXPECT_EQ(file.ReadLayoutSize(true), (LayoutSize{320, 240}));
-  EXPECT_EQ(file.ReadLayoutSize(false), (LayoutSize{640, 480}));
-  EXPECT_EQ(profile.WritesOnly(), (Log{"W common compact_width=320", "W common compact_height=240",
-                                       "W common window_width=640", "W common window_height=480"}));
-}
-
-TEST_F(SettingsFileTest, SaveOnCloseWritesInOrder) {
-  view.send_clipboard = true;
-  view.always_foreground = false;  // the check box's state counts, not this
-  view.compact_style = true;
-  view.compact_top = 11, view.compact_left = 22, view.window_top = 33, view.window_left = -44;
-  EXPECT_TRUE(file.SaveOnClose(view, true, 12, 14, false));
-  EXPECT_EQ(profile.log, (Log{"W common always_foreground=1", "W common send_clipboard=1",
-                              "W common list_font_sixe=12", "W common data_font_sixe=14",
-                              "W common compact_top=11", "W common compact_left=22",
-                              "W common window_top=33", "W common window_left=-44",
-                              "W common window_maximized=0", "W common compact_style=1"}));
-  EXPECT_TRUE(failures.empty());
-}
-
-TEST_F(SettingsFileTest, SaveOnCloseWhileMaximizedLeavesPositionsAlone) {
-  profile.Set("common", "window_left", "5");
-  EXPECT_TRUE(file.SaveOnClose(view, false, 9, 9, true));
-  EXPECT_EQ(profile.log, (Log{"W common always_foreground=0", "W common send_clipboard=0",
-                              "W common list_font_sixe=9", "W common data_font_sixe=9",
-                              "W common window_maximized=1", "W common compact_style=0"}));
-  EXPECT_EQ(profile.Value("common", "window_left"), "5");
 }
 
 TEST_F(SettingsFileTest, SaveCaptureOptionsReplacesTheList) {
