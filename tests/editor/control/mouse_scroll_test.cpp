@@ -197,3 +197,25 @@ TEST_F(EditorTest, EditsRepaintOnlyTheChangedRowsAndMoveTheRest) {
 
 }  // namespace
 }  // namespace glean::testing
+
+namespace glean::testing {
+namespace {
+
+TEST_F(EditorTest, LineNumbersNeedingAnotherDigitWidenTheBar) {
+  editor.Leftbar().SetVisible(true);
+  std::string text;
+  for (int i = 0; i < 9998; ++i) text += "x\r\n";
+  SetText(text);
+  const int before = editor.LeftOffset();
+  EXPECT_EQ(editor.LeftbarDigits(), 4);  // rows 1..9999 (the empty one after the last line)
+  host.ClearLog();
+  editor.ListRows().UpdateRows(0, 0, "one more\r\n");
+  EXPECT_EQ(editor.LeftbarDigits(), 5);
+  EXPECT_EQ(editor.LeftOffset(), before + editor.CharWidth());
+  bool whole = false;
+  for (const TRect& r : host.invalidated) whole = whole || r == host.client;
+  EXPECT_TRUE(whole) << "the text area moves right";
+}
+
+}  // namespace
+}  // namespace glean::testing
