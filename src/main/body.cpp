@@ -155,7 +155,9 @@ void TBody::FormResize() {
 }
 
 void TBody::WmMove() {
-  if (IsIconic(hwnd_)) return;  // the parking place of a minimised window is no position
+  // The parking place of a minimised window and the place of a maximized one are not
+  // where the window is restored to.
+  if (IsIconic(hwnd_) || IsZoomed(hwnd_)) return;
   RECT r = WindowBounds();
   if (view_.compact_style) {
     view_.compact_left = r.left;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/process.h"
+#include "main/glean_copy.h"
 
 namespace glean::test {
 namespace {
@@ -26,13 +27,15 @@ int CountTopWindowsOf(DWORD pid) {
 }
 
 TEST(SingleInstance, SecondStartRestoresTheFirstAndEnds) {
-  TestProcess first = TestProcess::Start(GleanExePath());
+  GleanCopy copy;
+  ASSERT_TRUE(copy.Copied());
+  TestProcess first = TestProcess::Start(copy.Exe());
   HWND body = first.WaitForWindow("TBody", kTitle);
   ASSERT_NE(body, nullptr);
   SendMessageA(body, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   ASSERT_TRUE(WaitUntil([&] { return IsIconic(body) != FALSE; }));
 
-  TestProcess second = TestProcess::Start(GleanExePath());
+  TestProcess second = TestProcess::Start(copy.Exe());
   ASSERT_TRUE(second.WaitForExit(10000));
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_TRUE(WaitUntil([&] { return !IsIconic(body); }));
@@ -49,7 +52,9 @@ TEST(SingleInstance, ForeignTBodyWithoutOurTitleIsLeftAlone) {
   ASSERT_NE(other, nullptr);
   ShowWindow(other, SW_SHOWMINIMIZED);
 
-  TestProcess glean = TestProcess::Start(GleanExePath());
+  GleanCopy copy;
+  ASSERT_TRUE(copy.Copied());
+  TestProcess glean = TestProcess::Start(copy.Exe());
   EXPECT_TRUE(glean.WaitForExit(10000));
   EXPECT_EQ(CountTopWindowsOf(glean.Id()), 0);
   EXPECT_TRUE(IsIconic(other));
@@ -58,7 +63,9 @@ TEST(SingleInstance, ForeignTBodyWithoutOurTitleIsLeftAlone) {
 }
 
 TEST(SingleInstance, MainWindowHasClassAndCaption) {
-  TestProcess glean = TestProcess::Start(GleanExePath());
+  GleanCopy copy;
+  ASSERT_TRUE(copy.Copied());
+  TestProcess glean = TestProcess::Start(copy.Exe());
   HWND body = glean.WaitForWindow("TBody", nullptr);
   ASSERT_NE(body, nullptr);
   EXPECT_EQ(WindowText(body), kTitle);

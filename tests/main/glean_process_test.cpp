@@ -1,0 +1,155 @@
+// Glean.exe as a user starts it: the settings it leaves, a second start that restores
+// the first's place, the compact layout from the file, and the error reports.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "base/strings.h"
+#include "harness/process.h"
+#include "main/glean_copy.h"
+
+namespace glean::test {
+namespace {
+
+const char kTitle[] = "グリーナ！";
+
+HWND FindChild(HWND parent, const char* className) {
+  struct Search {
+    const char* cls;
+    HWND found;
+  } s{className, nullptr};
+  EnumChildWindows(
+      parent,
+      [](HWND h, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        if (ClassName(h) == s->cls) {
+          s->found = h;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+std::string IniValue(const std::string& ini, const char* key) {
+  char value[256] = {};
+  GetPrivateProfileStringA("common", key, "<absent>", value, sizeof value, ini.c_str());
+  return value;
+}
+
+// Waits for a message box of `process` captioned with our title, returns its text and
+// presses its button.
+std::string DismissMessageBox(const TestProcess& process) {
+  HWND box = process.WaitForWindow("#32770", kTitle, 10000);
+  if (!box) return "<no message box>";
+  char text[1024] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  WaitUntil([&] { return !IsWindow(box); }, 5000);
+  return text;
+}
+
+TEST(GleanProcess, ASecondStartComesBackWhereTheFirstWasClosed) {
+  GleanCopy copy;
+  ASSERT_TRUE(copy.Copied());
+  WriteFileBytes(copy.Ini(), "[common]\r\nwindow_left=50\r\nwindow_top=60\r\nwindow_width=560\r\nwindow_height=420\r\n");
+  TestProcess sample = TestProcess::Start(SampleAppPath(false), "--scenario empty --title \"Glean 二度目の窓\"");
+  ASSERT_NE(sample.WaitForWindow("GleanSampleApp", "Glean 二度目の窓"), nullptr);
+  {
+    TestProcess glean = TestProcess::Start(copy.Exe());
+    HWND body = glean.WaitForWindow("TBody", kTitle);
+    ASSERT_NE(body, nullptr);
+    RECT r{};
+    GetWindowRect(body, &r);
+    EXPECT_EQ(r.left, 50);
+    EXPECT_EQ(r.top, 60);
+    EXPECT_EQ(r.right - r.left, 560);
+    HWND list = FindChild(body, "SysListView32");
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) >= 2; }));
+    EXPECT_TRUE(IsWindowVisible(list));
+    EXPECT_NE(FindChild(body, "TEditor"), nullptr);
+
+    SetWindowPos(body, nullptr, 140, 150, 600, 440, SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(WaitUntil([&] { return IniValue(copy.Ini(), "window_width") == "600"; }));
+    PostMessageA(body, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(glean.WaitForExit(10000));
+  }
+  EXPECT_EQ(IniValue(copy.Ini(), "window_left"), "140");
+  EXPECT_EQ(IniValue(copy.Ini(), "window_top"), "150");
+  EXPECT_EQ(IniValue(copy.Ini(), "window_maximized"), "0");
+
+  TestProcess again = TestProcess::Start(copy.Exe());
+  HWND body = again.WaitForWindow("TBody", kTitle);
+  ASSERT_NE(body, nullptr);
+  RECT r{};
+  GetWindowRect(body, &r);
+  EXPECT_EQ(r.left, 140);
+  EXPECT_EQ(r.top, 150);
+  EXPECT_EQ(r.right - r.left, 600);
+  EXPECT_EQ(r.bottom - r.top, 440);
+}
+
+TEST(GleanProcess, CompactLayoutFromTheSettingsFile) {
+  GleanCopy copy;
+  ASSERT_TRUE(copy.Copied());
+  WriteFileBytes(copy.Ini(), "[common]\r\ncompact_style=1\r\ncompact_left=200\r\ncompact_top=210\r\n"
+                             "compact_width=400\r\ncompact_height=300\r\n");
+  TestProcess glean = TestProcess::Start(copy.Exe());
+  HWND body = glean.WaitForWindow("TBody", kTitle);
+  ASSERT_NE(body, nullptr);
+  RECT r{};
+  GetWindowRect(body, &r);
+  EXPECT_EQ(r.left, 200);
+  EXPECT_EQ(r.top, 210);
+  EXPECT_EQ(r.right - r.left, 400);
+  EXPECT_EQ(r.bottom - r.top, 300);
+  HWND combo = FindChild(body, "ComboBox");
+  ASSERT_NE(combo, nullptr);
+  EXPECT_TRUE(IsWindowVisible(combo));
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageA(combo, CB_GETCOUNT, 0, 0) >= 1; }));
+  EXPECT_FALSE(IsWindowVisible(FindChild(body, "SysListView32")));
+  EXPECT_FALSE(IsWindowVisible(FindChild(body, "msctls_statusbar32")));
+  PostMessageA(body, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(glean.WaitForExit(10000));
+  EXPECT_EQ(IniValue(copy.Ini(), "compact_style"), "1");
+  EXPECT_EQ(IniValue(copy.Ini(), "compact_left"), "200");
+}
+
+TEST(GleanProcess, AFailedCaptureIsReportedAndGleanGoesOn) {
+  GleanCopy copy;
+  ASSERT_TRUE(copy.Copied());
+  TestProcess sample = TestProcess::Start(SampleAppPath(false), "--scenario badpointer --title \"Glean 壊れた窓\"");
+  ASSERT_NE(sample.WaitForWindow("GleanSampleApp", "Glean 壊れた窓"), nullptr);
+  TestProcess glean = TestProcess::Start(copy.Exe());
+  // The first capture on showing reads the broken list view.
+  std::string text = DismissMessageBox(glean);
+  EXPECT_NE(text, "<no message box>");
+  EXPECT_FALSE(text.empty());
+  HWND body = glean.WaitForWindow("TBody", kTitle);
+  ASSERT_NE(body, nullptr);
+  EXPECT_FALSE(glean.WaitForExit(300)) << "the program goes on";
+  PostMessageA(body, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(glean.WaitForExit(10000));
+}
+
+TEST(GleanProcess, AnUnwritableSettingsFileIsReportedAndGleanStillCloses) {
+  GleanCopy copy;
+  ASSERT_TRUE(copy.Copied());
+  ASSERT_TRUE(CreateDirectoryA(copy.Ini().c_str(), nullptr));  // a folder: no file can be written
+  TestProcess glean = TestProcess::Start(copy.Exe());
+  const std::string expected = copy.Ini() + " に書き込めません";
+  EXPECT_EQ(DismissMessageBox(glean), expected);  // the window size written at start
+  HWND body = glean.WaitForWindow("TBody", kTitle);
+  ASSERT_NE(body, nullptr);
+  SetWindowPos(body, nullptr, 0, 0, 480, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(glean.WaitForWindow("#32770", kTitle, 500), nullptr) << "one report is enough for resizing";
+  PostMessageA(body, WM_CLOSE, 0, 0);
+  EXPECT_EQ(DismissMessageBox(glean), expected);
+  EXPECT_TRUE(glean.WaitForExit(10000));
+}
+
+}  // namespace
+}  // namespace glean::test
