@@ -26,6 +26,7 @@
 namespace glean {
 
 class TEditorScreen;
+struct TDrawnRow;
 
 enum class TBorderStyle { bsNone, bsSingle };
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
@@ -326,7 +327,8 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   void PaintBars(ICanvas& c, int row, const TRect& rect);
   void PaintRow(TPaintContext& pc, int row, const TRect& rect);
   void PaintPiece(TPaintContext& pc, int row, const TRect& rect, bool selected);
-  void PaintEndMark(TPaintContext& pc, int row, const TRect& rect, bool selected);
+  void PaintEndMark(TPaintContext& pc, int row, const TDrawnRow& drawn, const TRect& rect,
+                    bool selected);
   void PaintUnderline(ICanvas& c, const TRect& clip);
   TRect RowRect(int row) const;
   TRect UnderlineRect(int row) const;

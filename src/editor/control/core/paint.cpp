@@ -162,12 +162,11 @@ void TEditorCore::PaintPiece(TPaintContext& pc, int row, const TRect& rect, bool
       lineStr += ExpandRow(list_->Ref(row + 1), list_->Metrics(), kMaxColumns).Text;
     OnDrawLine(this, lineStr, x0, y, row, rect, selected ? pc.SelState : 0);
   }
-  PaintEndMark(pc, row, rect, selected);
+  PaintEndMark(pc, row, drawn, rect, selected);
 }
 
-void TEditorCore::PaintEndMark(TPaintContext& pc, int row, const TRect& rect, bool selected) {
-  const std::string& raw = list_->Ref(row);
-  const TDrawnRow drawn = ExpandRow(raw, list_->Metrics(), kMaxColumns);
+void TEditorCore::PaintEndMark(TPaintContext& pc, int row, const TDrawnRow& drawn, const TRect& rect,
+                               bool selected) {
   const int col = std::min<int>(static_cast<int>(drawn.Text.size()), kMaxColumns);
   const int x = leftOffset_ - HorzOffset() + col * charWidth_;
   if (x >= rect.Right || x < rect.Left) return;
