@@ -95,6 +95,11 @@ LRESULT TBody::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       if (Timer1_ && wp == Timer1_->Id() && Timer1_->OnTimer) Timer1_->OnTimer();
       return 0;
     case WM_CLOSE:
+      if (capturing_) {
+        // The capture below us still uses the pane and the lists.
+        closeRequested_ = true;
+        return 0;
+      }
       FormClose();
       DestroyWindow(hwnd_);
       return 0;

@@ -90,6 +90,7 @@ class TBody {
   bool created_ = false;
   bool sizeWriteRefused_ = false;
   bool capturing_ = false;
+  bool closeRequested_ = false;  // while a capture runs
   bool maximizeOnShow_ = false;
 
   TGleanIni ini_;

@@ -10,16 +10,27 @@ namespace glean {
 
 namespace {
 // Set while a capture runs; requests arriving meanwhile (the list-view reader lets
-// messages through) are ignored.
+// messages through) are ignored, and a close asked for meanwhile happens after it.
 class CaptureGuard {
  public:
-  explicit CaptureGuard(bool& flag) : flag_(flag) { flag_ = true; }
-  ~CaptureGuard() { flag_ = false; }
+  CaptureGuard(bool& flag, bool& closeRequested, HWND window)
+      : flag_(flag), closeRequested_(closeRequested), window_(window) {
+    flag_ = true;
+  }
+  ~CaptureGuard() {
+    flag_ = false;
+    if (closeRequested_) {
+      closeRequested_ = false;
+      PostMessageA(window_, WM_CLOSE, 0, 0);
+    }
+  }
   CaptureGuard(const CaptureGuard&) = delete;
   CaptureGuard& operator=(const CaptureGuard&) = delete;
 
  private:
   bool& flag_;
+  bool& closeRequested_;
+  HWND window_;
 };
 }  // namespace
 
@@ -39,7 +50,7 @@ void TBody::WinComboClick() {
 
 void TBody::CaptureEntry(int index, const std::string& spoken, const char* accessedSuffix) {
   if (capturing_) return;
-  CaptureGuard guard(capturing_);
+  CaptureGuard guard(capturing_, closeRequested_, hwnd_);
   ReselectIndex = index;
   Data_->Lines().Clear();
   CapturedLines_.Clear();

@@ -62,7 +62,11 @@ LRESULT CALLBACK Panel::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* self = reinterpret_cast<Panel*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (msg == WM_NCDESTROY && self) self->hwnd_ = nullptr;
   LRESULT result = 0;
-  if (ReflectToChild(msg, wp, lp, result)) return result;
+  bool reflected = false;
+  // A child's handler may raise (a capture started by a click): report it here, before
+  // it could unwind through the window system.
+  Guarded(GetAncestor(hwnd, GA_ROOT), [&] { reflected = ReflectToChild(msg, wp, lp, result); });
+  if (reflected) return result;
   if (msg == WM_PAINT && self && self->bevel_) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);

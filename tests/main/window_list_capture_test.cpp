@@ -6,6 +6,7 @@
 #include "capture/section_headers.h"
 #include "main/body_fixture.h"
 #include "main/main_texts.h"
+#include "ui/application.h"
 
 namespace glean::test {
 namespace {
@@ -139,6 +140,24 @@ TEST_F(BodyTest, AReaderErrorLeavesThePaneEmptyAndTheNextCaptureRuns) {
   body->ReselectIndex = good;
   body->SrchBtnClick();  // not taken for a capture still running
   EXPECT_EQ(PaneLines(*body), EmptyWindowCapture(plain));
+}
+
+TEST_F(BodyTest, ACloseAskedForDuringACaptureWaitsForItsEnd) {
+  const std::string title = "Glean 空の窓 H";
+  StartSample(title);
+  auto body = StartBody();
+  int index = ListIndexOf(*body, title);
+  ASSERT_GE(index, 0);
+  HWND window = body->Handle();
+  body->WinList().Select(index);
+  // The capture lets waiting messages through before it reads the window.
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  body->WinListClick();
+  ASSERT_TRUE(IsWindow(window));
+  EXPECT_EQ(PaneLines(*body), EmptyWindowCapture(title));
+  ui::ProcessMessages(window);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(body->Handle(), nullptr);
 }
 
 TEST_F(BodyTest, CompactLayoutListsTheSameWindowsInTheComboBox) {
