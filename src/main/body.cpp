@@ -26,7 +26,11 @@ void RegisterBodyClass(HINSTANCE instance, WNDPROC proc) {
   wc.lpfnWndProc = proc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+  // The program's own icon where the program carries it (tests link the window alone).
+  wc.hIcon = LoadIconA(instance, "MAINICON");
+  if (!wc.hIcon) wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+  wc.hIconSm = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), 0));
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kMainWindowClass;
   win::Win32Check(RegisterClassExA(&wc));
