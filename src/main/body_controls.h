@@ -8,7 +8,7 @@ namespace glean {
 
 enum class BodyButton { SrchBtn, CopyBtn, SaveBtn, ExitBtn, AutoBtn, AlwsFrgrnd };
 
-struct ButtonSpec {
+struct ButtonRow {
   BodyButton id;
   ui::Button::Kind kind;
   const char* caption;
@@ -16,7 +16,7 @@ struct ButtonSpec {
   const char* hint;
 };
 
-inline constexpr ButtonSpec kPanel2Buttons[] = {
+inline constexpr ButtonRow kPanel2Buttons[] = {
     {BodyButton::SrchBtn, ui::Button::Kind::Push, "ｳｨﾝﾄﾞｳ検索(&W)", 11, 54, 145, 29,
      "現在起動中のウィンドウを検索します"},
     {BodyButton::CopyBtn, ui::Button::Kind::Push, "コピー(&C)", 11, 84, 145, 29,

@@ -28,12 +28,12 @@ void TBody::CreateControls() {
   Panel1_ = std::make_unique<ui::Panel>(hwnd_, true);
   Panel2_ = std::make_unique<ui::Panel>(Panel1_->Handle(), false);
   Panel3_ = std::make_unique<ui::Panel>(Panel1_->Handle(), false);
-  for (const ButtonSpec& spec : kPanel2Buttons) {
-    auto button = std::make_unique<ui::Button>(Panel2_->Handle(), spec.kind, spec.caption, spec.x, spec.y,
-                                               spec.width, spec.height);
+  for (const ButtonRow& row : kPanel2Buttons) {
+    auto button = std::make_unique<ui::Button>(Panel2_->Handle(), row.kind, row.caption, row.x, row.y,
+                                               row.width, row.height);
     button->SetFont(formFont_.Get());
-    hints_[button->Handle()] = spec.hint;
-    switch (spec.id) {
+    hints_[button->Handle()] = row.hint;
+    switch (row.id) {
       case BodyButton::SrchBtn: SrchBtn_ = std::move(button); break;
       case BodyButton::CopyBtn: CopyBtn_ = std::move(button); break;
       case BodyButton::SaveBtn: SaveBtn_ = std::move(button); break;
