@@ -92,6 +92,57 @@ TEST(GleanProcess, ASecondStartComesBackWhereTheFirstWasClosed) {
   EXPECT_EQ(r.bottom - r.top, 440);
 }
 
+// The pane's text as a screen reader reads it; empty optional while the pane does not
+// answer the edit-control messages.
+bool PaneAnswersEditMessages(HWND pane) {
+  DWORD_PTR lines = 0;
+  SendMessageTimeoutA(pane, EM_GETLINECOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &lines);
+  return lines > 0;  // an edit control always has a line
+}
+
+std::vector<std::string> PaneLines(HWND pane) {
+  DWORD_PTR length = 0;
+  SendMessageTimeoutA(pane, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+  std::string text(length + 1, '\0');
+  DWORD_PTR got = 0;
+  SendMessageTimeoutA(pane, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                      5000, &got);
+  text.resize(got);
+  return SplitLines(text);
+}
+
+void PressKey(WORD key) {
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = input[1].ki.wVk = key;
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+TEST(GleanProcess, ThePaneShowsTheFirstCaptureAndAnEntryChosenWithTheKeyboard) {
+  GleanCopy copy;
+  ASSERT_TRUE(copy.Copied());
+  const std::string lower = "Glean 下の窓", upper = "Glean 上の窓";
+  TestProcess a = TestProcess::Start(SampleAppPath(false), "--scenario empty --title \"" + lower + "\"");
+  ASSERT_NE(a.WaitForWindow("GleanSampleApp", lower.c_str()), nullptr);
+  TestProcess b = TestProcess::Start(SampleAppPath(false), "--scenario empty --title \"" + upper + "\"");
+  ASSERT_NE(b.WaitForWindow("GleanSampleApp", upper.c_str()), nullptr);
+  TestProcess glean = TestProcess::Start(copy.Exe());
+  HWND body = glean.WaitForWindow("TBody", kTitle);
+  ASSERT_NE(body, nullptr);
+  HWND pane = FindChild(body, "TEditor");
+  ASSERT_NE(pane, nullptr);
+  if (!PaneAnswersEditMessages(pane)) GTEST_SKIP() << "the pane does not answer edit-control messages yet";
+
+  auto captureOf = [](const std::string& title) {
+    return std::vector<std::string>{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", title, "", "読み込み可能な文字データがありません。"};
+  };
+  EXPECT_TRUE(WaitUntil([&] { return PaneLines(pane) == captureOf(upper); }));
+  SetForegroundWindow(body);
+  PressKey(VK_DOWN);  // the list has the focus after the search
+  EXPECT_TRUE(WaitUntil([&] { return PaneLines(pane) == captureOf(lower); })) << "the second entry";
+}
+
 TEST(GleanProcess, CarriesItsIconAndVersion) {
   const std::string exe = GleanExePath();
   DWORD ignored = 0;
