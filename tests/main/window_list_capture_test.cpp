@@ -39,6 +39,15 @@ TEST_F(BodyTest, FirstShowListsTheWindowsAndCapturesTheTopOne) {
   EXPECT_TRUE(body->Data().WordWrap());
   for (int i = 0; i < body->WinList().Count(); ++i)
     EXPECT_NE(body->WinList().Caption(i), " グリーナ！") << "our own window is never listed";
+
+  // Tab order: the buttons, the check boxes, the list, then the captured text.
+  HWND h = body->SrchBtn().Handle();
+  std::vector<std::string> order;
+  for (int i = 0; i < 6; ++i, h = GetNextDlgTabItem(body->Handle(), h, FALSE)) order.push_back(WindowText(h));
+  EXPECT_EQ(order, (std::vector<std::string>{"ｳｨﾝﾄﾞｳ再検索(&R)", "コピー(&C)", "ﾌｧｲﾙに保存(&S)...", "終　了(&X)",
+                                              "自動再検索(&A)", "常に手前に表示(&B)"}));
+  EXPECT_EQ(h, body->WinList().Handle());
+  EXPECT_EQ(GetNextDlgTabItem(body->Handle(), h, FALSE), body->Data().Handle());
 }
 
 TEST_F(BodyTest, SearchReselectsTheRememberedPositionOrNothingPastTheEnd) {
