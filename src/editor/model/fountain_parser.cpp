@@ -362,6 +362,16 @@ void TFountainParser::ScanContinued() {
     }
   } else {
     (this->*continueTable_[size_t(continuedKind_)])();
+    if (runPtr_ == tokenPtr_) {
+      // The carried kind does not go on here (a hex number cut after its prefix): scan
+      // the row afresh rather than make an empty token.
+      continuing_ = false;
+      continuedKind_ = TokenKind::End;
+      if (bracketIndex_ < 0)
+        ScanDispatch();
+      else
+        ScanBracket();
+    }
   }
   continuedKind_ = TokenKind::End;
   continuedLength_ = 0;
