@@ -1,8 +1,11 @@
 #include "editor/control/editor.h"
 
 #include <imm.h>
+#include <climits>
+#include <cstring>
 #include <windowsx.h>
 
+#include "editor/control/core/edit_messages.h"
 #include "editor/control/editor_resources.h"
 #include "editor/control/gdi_canvas.h"
 #include "ui/application.h"
@@ -10,7 +13,44 @@
 
 namespace glean {
 
-TEditorRegistration::TEditorRegistration() { TScreenCursors::Instance().RegisterProgramCursors(); }
+static_assert(edit_msg::kWantArrows == DLGC_WANTARROWS && edit_msg::kWantTab == DLGC_WANTTAB &&
+              edit_msg::kWantAllKeys == DLGC_WANTALLKEYS && edit_msg::kWantChars == DLGC_WANTCHARS);
+
+TEditorRegistration::TEditorRegistration() {
+  TScreenCursors::Instance().RegisterProgramCursors();
+  TEditor::BoxClipboardFormat();
+}
+
+UINT TEditor::BoxClipboardFormat() {
+  static const UINT format = RegisterClipboardFormatA("TEditor Box Type");
+  return format;
+}
+
+namespace {
+// One clipboard format's copy of `text` with its terminating zero; false on failure.
+bool PutClipboardText(UINT format, const std::string& text) {
+  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  if (!mem) return false;
+  if (void* p = GlobalLock(mem)) {
+    std::memcpy(p, text.c_str(), text.size() + 1);
+    GlobalUnlock(mem);
+    if (SetClipboardData(format, mem)) return true;  // the clipboard owns it now
+  }
+  GlobalFree(mem);
+  return false;
+}
+}  // namespace
+
+void TEditor::CopyToClipboard() {
+  bool box = false;
+  const std::string text = edit_msg::CopyText(*this, box);
+  if (!OpenClipboard(hwnd_)) win::RaiseLastOSError();
+  EmptyClipboard();
+  const bool ok = PutClipboardText(CF_TEXT, text) &&
+                  (!box || PutClipboardText(BoxClipboardFormat(), text));
+  CloseClipboard();
+  if (!ok) win::RaiseLastOSError();
+}
 
 TEditor::TEditor() : TEditorCore(static_cast<IEditorHost&>(*this)) {}
 
@@ -118,9 +158,92 @@ LRESULT TEditor::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     default:
+      if (LRESULT reply; EditMessage(msg, wp, lp, reply)) return reply;
       break;
   }
   return DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+bool TEditor::EditMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& reply) {
+  namespace em = edit_msg;
+  const int iw = static_cast<int>(static_cast<INT_PTR>(wp));
+  reply = 0;
+  switch (msg) {
+    case EM_GETSEL:
+      reply = static_cast<DWORD>(em::GetSel(*this, reinterpret_cast<int32_t*>(wp),
+                                            reinterpret_cast<int32_t*>(lp)));
+      return true;
+    case EM_SETSEL:
+      em::SetSel(*this, iw, static_cast<int>(lp));
+      return true;
+    case EM_GETLINE: {
+      auto* buffer = reinterpret_cast<char*>(lp);
+      if (!buffer) return true;
+      WORD size;
+      std::memcpy(&size, buffer, sizeof size);  // the copy overwrites it
+      reply = em::GetLine(*this, iw, buffer, size);
+      return true;
+    }
+    case EM_LINEINDEX:
+      reply = em::LineIndex(*this, iw);
+      return true;
+    case EM_LINELENGTH:
+      reply = em::LineLength(*this, iw);
+      return true;
+    case EM_LINEFROMCHAR:
+      reply = em::LineFromChar(*this, iw);
+      return true;
+    case EM_GETLINECOUNT:
+      reply = em::LineCount(*this);
+      return true;
+    case EM_GETFIRSTVISIBLELINE:
+      reply = TopRow();
+      return true;
+    case EM_POSFROMCHAR:
+      reply = static_cast<DWORD>(em::PosFromChar(*this, iw));
+      return true;
+    case EM_CHARFROMPOS:
+      reply = em::CharFromPos(*this, GET_X_LPARAM(lp), GET_Y_LPARAM(lp), ClientRect());
+      return true;
+    case EM_SCROLLCARET:
+      em::ScrollCaret(*this);
+      return true;
+    case EM_GETMODIFY:
+      reply = Modified() ? 1 : 0;
+      return true;
+    case EM_SETMODIFY:
+      em::SetModify(*this, wp != 0);
+      return true;
+    case EM_SETREADONLY:
+      em::SetReadOnly(*this, wp != 0);
+      return true;
+    case EM_CANUNDO:
+      reply = em::CanUndo(*this) ? 1 : 0;
+      return true;
+    case WM_GETTEXT:
+      reply = em::GetText(*this, reinterpret_cast<char*>(lp), static_cast<int>(std::min<WPARAM>(wp, INT_MAX)));
+      return true;
+    case WM_GETTEXTLENGTH:
+      reply = GetTextLen();
+      return true;
+    case WM_SETTEXT:
+      edit_msg::SetText(*this, reinterpret_cast<const char*>(lp));
+      return true;
+    case EM_UNDO:
+      reply = edit_msg::Undo(*this) ? 1 : 0;
+      return true;
+    case EM_EMPTYUNDOBUFFER:
+      edit_msg::EmptyUndoBuffer(*this);
+      return true;
+    case WM_COPY:
+      CopyToClipboard();  // an empty text without a selection
+      return true;
+    case WM_GETDLGCODE:
+      reply = em::DlgCode(*this, static_cast<uint32_t>(DefWindowProcA(hwnd_, msg, wp, lp)));
+      return true;
+    default:
+      return false;
+  }
 }
 
 void TEditor::OnPaint() {

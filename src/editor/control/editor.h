@@ -45,6 +45,11 @@ class TEditor : private TEditorRegistration, private IEditorHost, public TEditor
 
   // The font the window draws with in a style (created on first use).
   HFONT FontHandle(TFontStyles style = 0);
+  // Puts the selection on the clipboard as plain text, a box selection also under
+  // "TEditor Box Type"; without a selection an empty text.
+  void CopyToClipboard();
+  // The clipboard format that marks text copied from a box selection.
+  static UINT BoxClipboardFormat();
   // The cursor the core chose last.
   int CurrentCursor() const { return cursor_; }
 
@@ -55,6 +60,8 @@ class TEditor : private TEditorRegistration, private IEditorHost, public TEditor
  private:
   static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static void RegisterClassOnce();
+  // The edit-control messages; false for any other message.
+  bool EditMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& reply);
   void OnPaint();
   void OnScroll(int bar, WPARAM wp);
   void OnSetCursor();

@@ -1,0 +1,19 @@
+// A pane in a process of its own, for the tests that read it as a screen reader does,
+// from another process. Ends when its window is closed, or after a minute.
+#include <windows.h>
+
+#include "pane_form.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  glean::testing::PaneForm form;
+  form.Data().Lines().SetText("ab\r\ncd\r\nあい漢字");
+  SetTimer(nullptr, 0, 60000, nullptr);
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (msg.message == WM_TIMER && msg.hwnd == nullptr) break;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    if (!IsWindow(form.Handle())) break;
+  }
+  return 0;
+}
