@@ -15,9 +15,15 @@ TestProcess TestProcess::Start(const std::string& exe, const std::string& args) 
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
-  if (!CreateProcessA(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &si, &pi))
-    win::RaiseLastOSError();
+  // Under a loaded Wine the process start now and then fails with an internal error that
+  // the next attempt does not repeat; other failures are real and raised at once.
+  for (int attempt = 1;; ++attempt) {
+    if (CreateProcessA(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &si, &pi))
+      break;
+    if (GetLastError() != ERROR_INTERNAL_ERROR || attempt == 5) win::RaiseLastOSError();
+    Sleep(200 * attempt);
+  }
   CloseHandle(pi.hThread);
   TestProcess p;
   p.process_.Reset(pi.hProcess);

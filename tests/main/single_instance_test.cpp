@@ -45,8 +45,9 @@ TEST(SingleInstance, SecondStartRestoresTheFirstAndEnds) {
 
 TEST(SingleInstance, ForeignTBodyWithoutOurTitleIsLeftAlone) {
   // Another program holding the mutex name and a "TBody" window of another title.
-  HANDLE mutex = CreateMutexA(nullptr, FALSE, "hGlean");
-  ASSERT_NE(mutex, nullptr);
+  // Owned by a handle object: a failing check must not leave the name taken for the next test.
+  win::UniqueHandle mutex(CreateMutexA(nullptr, FALSE, "hGlean"));
+  ASSERT_TRUE(mutex);
   OwnWindow window("other program", "TBody", false);
   HWND other = window.Get();
   ASSERT_NE(other, nullptr);
@@ -58,8 +59,6 @@ TEST(SingleInstance, ForeignTBodyWithoutOurTitleIsLeftAlone) {
   EXPECT_TRUE(glean.WaitForExit(10000));
   EXPECT_EQ(CountTopWindowsOf(glean.Id()), 0);
   EXPECT_TRUE(IsIconic(other));
-
-  CloseHandle(mutex);
 }
 
 TEST(SingleInstance, MainWindowHasClassAndCaption) {
