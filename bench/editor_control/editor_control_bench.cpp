@@ -10,6 +10,7 @@
 #include "editor/control/core/editor_core.h"
 #include "editor/control/core/recording_canvas.h"
 #include "editor/model/fountain_parser.h"
+#include "pane/pane_options.h"
 
 namespace glean {
 namespace {
@@ -47,27 +48,7 @@ struct Pane {
   BenchHost host;
   TEditorCore editor{host};
   Pane() {
-    editor.Margin().SetLeft(0);
-    editor.Margin().SetLine(2);
-    editor.Marks().EofMark().SetVisible(true);
-    TEditorViewInfo& v = editor.View();
-    v.SetCommenter("∇");
-    TFountainBracketItem& note = v.Brackets().Add();
-    note.SetLeftBracket("《");
-    note.SetRightBracket("》");
-    note.ItemColor().SetColor(clMaroon);
-    TFountainBracketItem& error = v.Brackets().Add();
-    error.SetLeftBracket("Error: ");
-    error.SetRightBracket("‡");
-    error.ItemColor().SetColor(clRed);
-    v.Colors().Comment().SetColor(clBlue);
-    v.Colors().Comment().SetBkColor(clYellow);
-    v.Colors().Url().SetColor(clNavy);
-    v.Colors().Url().SetStyle(fsUnderline);
-    v.Colors().Mail().SetColor(clGreen);
-    v.SetUrl(true);
-    v.SetMail(true);
-    v.SetQuotation("\x81");
+    ConfigurePane(editor, 16);
     editor.Speed().SetInitBracketsFull(true);
     editor.WrapOption().SetWrapByte(117);
     editor.SetWordWrap(true);

@@ -5,7 +5,7 @@
 #include "main/body_controls.h"
 #include "main/builtin_images.h"
 #include "main/main_texts.h"
-#include "main/pane_options.h"
+#include "pane/pane_options.h"
 #include "ui/application.h"
 #include "ui/hint.h"
 

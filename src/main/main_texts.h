@@ -5,7 +5,6 @@ namespace glean::texts {
 
 inline constexpr char kFormFontName[] = "ＭＳ Ｐゴシック";
 inline constexpr int kFormFontPixels = 15;
-inline constexpr char kPaneFontName[] = "ＭＳ ゴシック";
 inline constexpr char kWindowListColumn[] = "ウィンドウ名";
 inline constexpr char kSearchAgainCaption[] = "ｳｨﾝﾄﾞｳ再検索(&R)";
 inline constexpr char kWindowListHint[] = "現在起動中のウィンドウのリストです";

@@ -9,6 +9,7 @@
 
 #include "editor/control/core/editor_core.h"
 #include "editor/control/core/recording_canvas.h"
+#include "pane/pane_options.h"
 
 namespace glean::testing {
 
@@ -86,42 +87,7 @@ class EditorTest : public ::testing::Test {
   TEditorCore editor;
 };
 
-// The captured-text pane of the main window: its caret, margins, marks and colours.
-inline void ConfigurePane(TEditorCore& e) {
-  TEditorCaret& c = e.Caret();
-  c.SetAutoIndent(false);
-  c.SetFreeCaret(false);
-  c.SetKeepCaret(true);
-  c.SetNextLine(true);
-  c.SetRowSelect(false);
-  e.Margin().SetLeft(0);
-  e.Margin().SetLine(2);
-  e.Marks().EofMark().SetVisible(true);
-  e.Marks().EofMark().SetColor(clFuchsia);
-  TEditorViewInfo& v = e.View();
-  v.SetCommenter("∇");
-  TFountainBracketItem& note = v.Brackets().Add();
-  note.SetLeftBracket("《");
-  note.SetRightBracket("》");
-  note.ItemColor().SetColor(clMaroon);
-  TFountainBracketItem& error = v.Brackets().Add();
-  error.SetLeftBracket("Error: ");
-  error.SetRightBracket("‡");
-  error.ItemColor().SetColor(clRed);
-  v.Colors().Comment().SetColor(clBlue);
-  v.Colors().Comment().SetBkColor(clYellow);
-  v.Colors().Url().SetColor(clNavy);
-  v.Colors().Url().SetStyle(fsUnderline);
-  v.Colors().Mail().SetColor(clGreen);
-  v.Colors().Mail().SetStyle(fsUnderline);
-  v.Colors().Select().SetColor(clWhite);
-  v.Colors().Select().SetBkColor(clNavy);
-  v.SetUrl(true);
-  v.SetMail(true);
-  v.SetControlCode(true);
-  v.SetQuotation("\x81");
-  e.SetScrollBars(TScrollStyle::ssBoth);
-  e.SetWordWrap(true);
-}
+// The captured-text pane exactly as Glean configures it.
+inline void ConfigurePane(TEditorCore& e) { glean::ConfigurePane(e, 16); }
 
 }  // namespace glean::testing

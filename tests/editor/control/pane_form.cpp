@@ -1,61 +1,11 @@
 #include "pane_form.h"
 
+#include "pane/pane_options.h"
 #include "win/os_error.h"
 
 namespace glean::testing {
 
-void ConfigureMainPane(TEditor& e) {
-  TEditorFont font = e.Font();
-  font.Name = "ＭＳ ゴシック";
-  font.Height = 16;
-  e.SetFont(font);
-  TEditorWrapOption& w = e.WrapOption();
-  w.BeginUpdate();
-  w.SetWordBreak(true);
-  w.SetLeading(true);
-  w.SetFollowRetMark(false);
-  w.SetFollowPunctuation(false);
-  w.SetLeadStr("（［｛「『([{｢");
-  w.SetFollowStr("、。，．・？！゛゜ヽヾゝゞ々ー）］｝」』!),.:;?]}｡｣､･ｰﾞﾟ");
-  w.SetPunctuationStr("、。，．,.｡､");
-  w.EndUpdate();
-  e.SetWordWrap(true);
-  e.SetScrollBars(TScrollStyle::ssBoth);
-  e.SetWantTabs(false);
-  TEditorCaret& c = e.Caret();
-  c.SetAutoIndent(false);
-  c.SetFreeCaret(false);
-  c.SetKeepCaret(true);
-  c.SetNextLine(true);
-  c.SetRowSelect(false);
-  e.Margin().SetLeft(0);
-  e.Margin().SetLine(2);
-  e.Margin().SetTop(2);
-  e.Marks().EofMark().SetVisible(true);
-  e.Marks().EofMark().SetColor(clFuchsia);
-  TEditorViewInfo& v = e.View();
-  v.SetCommenter("∇");
-  TFountainBracketItem& note = v.Brackets().Add();
-  note.SetLeftBracket("《");
-  note.SetRightBracket("》");
-  note.ItemColor().SetColor(clMaroon);
-  TFountainBracketItem& error = v.Brackets().Add();
-  error.SetLeftBracket("Error: ");
-  error.SetRightBracket("‡");
-  error.ItemColor().SetColor(clRed);
-  v.Colors().Comment().SetColor(clBlue);
-  v.Colors().Comment().SetBkColor(clYellow);
-  v.Colors().Url().SetColor(clNavy);
-  v.Colors().Url().SetStyle(fsUnderline);
-  v.Colors().Mail().SetColor(clGreen);
-  v.Colors().Mail().SetStyle(fsUnderline);
-  v.Colors().Select().SetColor(clWhite);
-  v.Colors().Select().SetBkColor(clNavy);
-  v.SetUrl(true);
-  v.SetMail(true);
-  v.SetControlCode(true);
-  v.SetQuotation("\x81");
-}
+void ConfigureMainPane(TEditor& e) { ConfigurePane(e, 16); }
 
 std::string CapturedSample() {
   return "∇ ｳｨﾝﾄﾞｳﾀｲﾄﾙ ∇\r\n"

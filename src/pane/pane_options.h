@@ -3,12 +3,15 @@
 // addresses of a capture.
 #pragma once
 
-#include "editor/control/editor.h"
+#include "editor/control/core/editor_core.h"
 
 namespace glean {
 
+inline constexpr char kPaneFontName[] = "ＭＳ ゴシック";
+
 // Sets every option before the pane's window is created; `fontPixels` is the height of
-// the pane font's characters.
-void ConfigurePane(TEditor& pane, int fontPixels);
+// the pane font's characters. Portable, so that the editor's own tests and benchmarks
+// exercise the pane exactly as Glean configures it.
+void ConfigurePane(TEditorCore& pane, int fontPixels);
 
 }  // namespace glean

@@ -1,6 +1,4 @@
-#include "main/pane_options.h"
-
-#include "main/main_texts.h"
+#include "pane/pane_options.h"
 
 namespace glean {
 
@@ -38,7 +36,7 @@ void ConfigureCaret(TEditorCaret& c) {
   c.SetTabSpaceCount(8);
 }
 
-void ConfigureBars(TEditor& pane) {
+void ConfigureBars(TEditorCore& pane) {
   TEditorMargin& m = pane.Margin();
   m.SetCharacter(0);
   m.SetLeft(0);
@@ -94,9 +92,9 @@ void ConfigureView(TEditorViewInfo& v) {
 }
 }  // namespace
 
-void ConfigurePane(TEditor& pane, int fontPixels) {
+void ConfigurePane(TEditorCore& pane, int fontPixels) {
   TEditorFont font = pane.Font();
-  font.Name = texts::kPaneFontName;
+  font.Name = kPaneFontName;
   font.Height = fontPixels;
   pane.SetFont(font);
   pane.SetWordWrap(true);
