@@ -7,24 +7,13 @@
 #include "base/errors.h"
 #include "editor/model/line_split.h"
 #include "editor/model/screen_strings.h"
+#include "editor/model/update_block.h"
 
 namespace glean {
 
 namespace {
 bool EndsLine(const TEditorScreenStrings& rows, int r) {
   return r == rows.Count() - 1 || rows.RowAttribute(r) == TRowAttribute::LineBreak;
-}
-
-template <class List, class Fn>
-void InUpdate(List& list, Fn&& fn) {
-  list.BeginUpdate();
-  try {
-    fn();
-  } catch (...) {
-    list.EndUpdate();
-    throw;
-  }
-  list.EndUpdate();
 }
 }  // namespace
 

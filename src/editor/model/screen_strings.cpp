@@ -4,23 +4,9 @@
 
 #include "editor/model/line_split.h"
 #include "editor/model/undo.h"
+#include "editor/model/update_block.h"
 
 namespace glean {
-
-namespace {
-// Runs `fn` inside an update block of `list`, closing it also when fn throws.
-template <class List, class Fn>
-void InUpdate(List& list, Fn&& fn) {
-  list.BeginUpdate();
-  try {
-    fn();
-  } catch (...) {
-    list.EndUpdate();
-    throw;
-  }
-  list.EndUpdate();
-}
-}  // namespace
 
 TEditorScreenStrings::TEditorScreenStrings() {
   OnChange = [this](TObject*) { NotifyEditors(); };

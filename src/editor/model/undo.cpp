@@ -2,6 +2,7 @@
 
 #include "editor/model/line_split.h"
 #include "editor/model/screen_strings.h"
+#include "editor/model/update_block.h"
 
 namespace glean {
 
@@ -41,13 +42,11 @@ void TEditorUndoObj::ClearUndo() {
   redoList_.Clear();
 }
 
-void TEditorUndoObj::Replay(const TUndoData& record, std::string& text,
-                            TRowAttribute& attribute, int& newCount) {
+TEditorUndoObj::TReplaced TEditorUndoObj::Replay(const TUndoData& record) {
   TLineText current;
   if (record.RowCount > 0) current = list_.GetLineText(record.Row, record.RowCount);
-  text = std::move(current.Text);
-  attribute = current.LastAttribute;
   const int n = current.RowsTaken;
+  int newCount;
 
   if (record.RowAttribute == TRowAttribute::Invalid) {
     uint16_t marks = list_.DeleteRows(record.Row, n);
@@ -72,38 +71,43 @@ void TEditorUndoObj::Replay(const TUndoData& record, std::string& text,
   }
   int reparsed = list_.ReparseFrom(record.Row, true);
   list_.SetLastUpdate(record.Row, n, newCount, reparsed);
+  return {std::move(current.Text), current.LastAttribute, newCount};
 }
+
+namespace {
+// Runs `replay` with the active editor's caret hidden, inside one update block of
+// `list`; the caret is shown again also when the replay throws.
+template <class Fn>
+void ReplayHidden(TEditorScreenStrings& list, IAttachedEditor* active, Fn&& replay) {
+  if (active) active->HideCaret();
+  try {
+    InUpdate(list, std::forward<Fn>(replay));
+  } catch (...) {
+    if (active) active->ShowCaret();
+    throw;
+  }
+}
+
+void RestoreCaret(IAttachedEditor* active, const TUndoData& record) {
+  if (!active) return;
+  active->SetRow(record.CaretRow);
+  active->SetCol(record.CaretCol);
+  active->ShowCaret();
+}
+}  // namespace
 
 void TEditorUndoObj::Undo() {
   if (undoList_.Count() == 0) return;
   TUndoData& record = undoList_.Last();
   IAttachedEditor* active = list_.ActiveEditor();
-  if (active) active->HideCaret();
-  try {
-    list_.BeginUpdate();
-    try {
-      std::string text;
-      TRowAttribute attribute;
-      int newCount;
-      Replay(record, text, attribute, newCount);
-      record.RowCount = newCount;
-      record.RowAttribute = attribute;
-      record.Text = std::move(text);
-      PushRedo(record);
-    } catch (...) {
-      list_.EndUpdate();
-      throw;
-    }
-    list_.EndUpdate();
-  } catch (...) {
-    if (active) active->ShowCaret();
-    throw;
-  }
-  if (active) {
-    active->SetRow(record.CaretRow);
-    active->SetCol(record.CaretCol);
-    active->ShowCaret();
-  }
+  ReplayHidden(list_, active, [&] {
+    TReplaced was = Replay(record);
+    record.RowCount = was.RowCount;
+    record.RowAttribute = was.Attribute;
+    record.Text = std::move(was.Text);
+    PushRedo(record);
+  });
+  RestoreCaret(active, record);
   undoList_.Delete(undoList_.Count() - 1);
 }
 
@@ -111,36 +115,23 @@ void TEditorUndoObj::Redo() {
   if (redoList_.Count() == 0) return;
   TUndoData& record = redoList_.Last();
   IAttachedEditor* active = list_.ActiveEditor();
-  if (active) active->HideCaret();
-  try {
-    list_.BeginUpdate();
+  ReplayHidden(list_, active, [&] {
+    TReplaced was = Replay(record);
+    // The inverse record is a new undo step, not the start of a fresh edit.
+    replaying_ = true;
     try {
-      std::string text;
-      TRowAttribute attribute;
-      int newCount;
-      Replay(record, text, attribute, newCount);
-      replaying_ = true;
       TUndoData& inverse = NewUndoRecord();
       inverse.Row = record.Row;
-      inverse.RowCount = newCount;
-      inverse.RowAttribute = attribute;
-      inverse.Text = std::move(text);
+      inverse.RowCount = was.RowCount;
+      inverse.RowAttribute = was.Attribute;
+      inverse.Text = std::move(was.Text);
     } catch (...) {
       replaying_ = false;
-      list_.EndUpdate();
       throw;
     }
     replaying_ = false;
-    list_.EndUpdate();
-  } catch (...) {
-    if (active) active->ShowCaret();
-    throw;
-  }
-  if (active) {
-    active->SetRow(record.CaretRow);
-    active->SetCol(record.CaretCol);
-    active->ShowCaret();
-  }
+  });
+  RestoreCaret(active, record);
   redoList_.Delete(redoList_.Count() - 1);
 }
 

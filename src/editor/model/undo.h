@@ -59,9 +59,15 @@ class TEditorUndoObj {
   virtual void ClearUndo();
 
  private:
-  // Replaces the rows `record` produced by its text; returns the inverse's parts.
-  void Replay(const TUndoData& record, std::string& text, TRowAttribute& attribute,
-              int& newCount);
+  // What a replay took out: the inverse record's text, last row attribute and the
+  // number of rows the replay put in.
+  struct TReplaced {
+    std::string Text;
+    TRowAttribute Attribute;
+    int RowCount;
+  };
+  // Replaces the rows `record` produced by its text.
+  TReplaced Replay(const TUndoData& record);
 
   TEditorScreenStrings& list_;
   int undoListMax_ = kMinUndoListMax;

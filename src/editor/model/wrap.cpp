@@ -3,6 +3,7 @@
 
 #include "editor/model/line_split.h"
 #include "editor/model/screen_strings.h"
+#include "editor/model/update_block.h"
 
 namespace glean {
 
@@ -170,94 +171,68 @@ void TEditorScreenStrings::LoadText(std::string_view text) {
 void TEditorScreenStrings::Rewrap() {
   if (Count() == 0 || FirstLoading()) return;
   for (IAttachedEditor* e : Editors()) e->CleanSelection();
-  TNotifyEvent saved = std::move(OnChange);
-  OnChange = nullptr;
-  try {
-    BeginUpdate();
-    try {
-      const TRowAttribute lastAttribute = RowAttribute(Count() - 1);
-      WrapRules rules{WrapOption(), Metrics(), Delims()};
-      std::vector<TheStringItem> out;
-      size_t bytes = 0;
-      for (int r = 0; r < Count(); ++r) bytes += Ref(r).size();
-      out.reserve(static_cast<size_t>(Count()) + bytes / size_t(rules.metrics.WrapByte));
-      std::vector<uint16_t> marks;
-      std::string line;
-      for (int r = 0; r < Count();) {
-        const int end = LineEndRow(r);
-        marks.clear();
-        if (end == r) {
-          line = std::move(Item(r).Text);
-          marks.push_back(RowMarks(r));
-        } else {
-          line.clear();
-          for (int k = r; k <= end; ++k) {
-            line += Ref(k);
-            marks.push_back(RowMarks(k));
-          }
+  InQuietUpdate(*this, [&] {
+    const TRowAttribute lastAttribute = RowAttribute(Count() - 1);
+    WrapRules rules{WrapOption(), Metrics(), Delims()};
+    std::vector<TheStringItem> out;
+    size_t bytes = 0;
+    for (int r = 0; r < Count(); ++r) bytes += Ref(r).size();
+    out.reserve(static_cast<size_t>(Count()) + bytes / size_t(rules.metrics.WrapByte));
+    std::vector<uint16_t> marks;
+    std::string line;
+    for (int r = 0; r < Count();) {
+      const int end = LineEndRow(r);
+      marks.clear();
+      if (end == r) {
+        line = std::move(Item(r).Text);
+        marks.push_back(RowMarks(r));
+      } else {
+        line.clear();
+        for (int k = r; k <= end; ++k) {
+          line += Ref(k);
+          marks.push_back(RowMarks(k));
         }
-        const size_t firstNew = out.size();
-        if (DisplayWidth(line, rules.metrics) < rules.metrics.WrapByte) {
-          TheStringItem item;
-          item.Text = std::move(line);
-          for (uint16_t m : marks) OrMarks(item, m);
-          out.push_back(std::move(item));
-        } else {
-          ItemSink sink{out};
-          CutLine(line, rules, sink);
-          const size_t made = out.size() - firstNew;
-          for (size_t k = 0; k < marks.size(); ++k)
-            OrMarks(out[firstNew + std::min(k, made - 1)], marks[k]);
-        }
-        r = end + 1;
       }
-      SetAttr(out.back(), lastAttribute);
-      ReplaceAll(std::move(out));
-    } catch (...) {
-      EndUpdate();
-      throw;
+      const size_t firstNew = out.size();
+      if (DisplayWidth(line, rules.metrics) < rules.metrics.WrapByte) {
+        TheStringItem item;
+        item.Text = std::move(line);
+        for (uint16_t m : marks) OrMarks(item, m);
+        out.push_back(std::move(item));
+      } else {
+        ItemSink sink{out};
+        CutLine(line, rules, sink);
+        const size_t made = out.size() - firstNew;
+        for (size_t k = 0; k < marks.size(); ++k)
+          OrMarks(out[firstNew + std::min(k, made - 1)], marks[k]);
+      }
+      r = end + 1;
     }
-    EndUpdate();
-  } catch (...) {
-    OnChange = std::move(saved);
-    throw;
-  }
-  OnChange = std::move(saved);
+    SetAttr(out.back(), lastAttribute);
+    ReplaceAll(std::move(out));
+  });
 }
 
 void TEditorScreenStrings::Unwrap() {
   if (Count() == 0) return;
   for (IAttachedEditor* e : Editors()) e->CleanSelection();
-  TNotifyEvent saved = std::move(OnChange);
-  OnChange = nullptr;
-  try {
-    BeginUpdate();
-    try {
-      const TRowAttribute lastAttribute = RowAttribute(Count() - 1);
-      std::vector<TheStringItem> out;
-      for (int r = 0; r < Count();) {
-        const int end = LineEndRow(r);
-        TheStringItem item;
-        for (int k = r; k <= end; ++k) {
-          item.Text += Ref(k);
-          OrMarks(item, RowMarks(k));
-        }
-        out.push_back(std::move(item));
-        r = end + 1;
+  InQuietUpdate(*this, [&] {
+    const TRowAttribute lastAttribute = RowAttribute(Count() - 1);
+    std::vector<TheStringItem> out;
+    for (int r = 0; r < Count();) {
+      const int end = LineEndRow(r);
+      TheStringItem item;
+      for (int k = r; k <= end; ++k) {
+        item.Text += Ref(k);
+        OrMarks(item, RowMarks(k));
       }
-      SetAttr(out.back(), lastAttribute == TRowAttribute::Wrapped ? TRowAttribute::EndOfText
-                                                                   : lastAttribute);
-      ReplaceAll(std::move(out));
-    } catch (...) {
-      EndUpdate();
-      throw;
+      out.push_back(std::move(item));
+      r = end + 1;
     }
-    EndUpdate();
-  } catch (...) {
-    OnChange = std::move(saved);
-    throw;
-  }
-  OnChange = std::move(saved);
+    SetAttr(out.back(), lastAttribute == TRowAttribute::Wrapped ? TRowAttribute::EndOfText
+                                                                 : lastAttribute);
+    ReplaceAll(std::move(out));
+  });
 }
 
 }  // namespace glean
