@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "main/main_texts.h"
+#include "main/menus.h"
 #include "main/single_instance.h"
 #include "ui/application.h"
 #include "ui/clipboard.h"
@@ -45,6 +46,7 @@ TBody::TBody(HINSTANCE instance, std::string iniPath) : instance_(instance), ini
                   WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
                   kDesignWidth, kDesignHeight, nullptr, nullptr, instance, this);
   if (!hwnd_) win::RaiseLastOSError();
+  CreateMenus();
   CreateControls();
   created_ = true;
   FormCreate();
@@ -52,6 +54,7 @@ TBody::TBody(HINSTANCE instance, std::string iniPath) : instance_(instance), ini
 
 TBody::~TBody() {
   ui::SetHintHandlers(nullptr, nullptr);
+  ui::SetShortcuts(nullptr, nullptr);
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
@@ -95,6 +98,23 @@ LRESULT TBody::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEWHEEL:
       WmMouseWheel(wp);
       return 0;
+    case WM_COMMAND:
+      if (lp == 0 && MenuCommand(LOWORD(wp))) return 0;
+      break;
+    case WM_INITMENUPOPUP:
+      InitMenuPopup(reinterpret_cast<HMENU>(wp));
+      return 0;
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wp) == Data_->Handle()) {
+        POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        if (lp == -1) GetCursorPos(&at);  // from the keyboard
+        ShowPopupMenu1(at.x, at.y);
+        return 0;
+      }
+      break;
+    case WM_ACTIVATEAPP:
+      if (wp) AppActivate();
+      break;
     case WM_TIMER:
       if (Timer1_ && wp == Timer1_->Id() && Timer1_->OnTimer) Timer1_->OnTimer();
       return 0;

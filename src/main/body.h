@@ -21,6 +21,8 @@
 
 namespace glean {
 
+class TBodyMenus;
+
 class TBody {
  public:
   // Registers the class and creates the window with its controls and settings (not
@@ -55,6 +57,27 @@ class TBody {
   // The hint of one of the window's controls (tool tip|status bar).
   std::string HintOf(HWND control) const;
 
+  // Commands and menus (commands.cpp, body_menus.cpp).
+  TBodyMenus& Menus() { return *menus_; }
+  HACCEL Shortcuts() const;  // for the message loop
+  bool MenuCommand(UINT id);  // false for an identifier that is no command
+  void CopyBtnClick();
+  void SaveBtnClick();
+  void N18Click();
+  void SetFontSize(int points);
+  // The name the save dialog proposes a file name from: the chosen entry's text.
+  std::string SaveName() const;
+  void ShowPopupMenu1(int screenX, int screenY);
+
+  // Joined by the pane's link behaviour, the announcements and the re-search on
+  // activation (body_hooks.cpp).
+  bool LinkIsCurrent();
+  void OpenCurrentLink();
+  void AppActivate();
+  void SecClick();
+  void N22Click();
+  void DataEnter();
+
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
@@ -77,6 +100,27 @@ class TBody {
   void WinListMouseMove(int x, int y);
   void AlwsFrgrndClick();
   void SetTopmost(bool on);
+
+  void CreateMenus();
+  void InitMenuPopup(HMENU menu);
+  void PopupMenu1Popup();
+  void SetEditingStates(UINT undo, UINT cut, UINT copy, UINT paste, UINT clear);
+  void CopyClick();
+  void UndoClick();
+  void CutClick();
+  void PasteClick();
+  void DeleteClick();
+  void SelectLineClick();
+  void InputMethodClick();
+  void WordWrapClick();
+  void ClearWordWrapTicks();  // reader mode
+  void B1Click();
+  void N13Click();
+  void M1Click();
+  void C2Click();
+  void ReadmeR1Click();
+  void C1Click();
+  void N12Click();
 
   void AddWindowEntry(const capture::WindowEntry& entry, bool compact);
   void AddDesktopEntry(bool compact);
@@ -113,6 +157,7 @@ class TBody {
   std::unique_ptr<TImageComboBox> WinCombo_;
   std::unique_ptr<ui::StatusBar> StatusBar1_;
   std::unique_ptr<TEditor> Data_;
+  std::unique_ptr<TBodyMenus> menus_;
   std::unique_ptr<ui::ToolTip> tips_;
   std::unique_ptr<ui::Timer> Timer1_;
   std::map<HWND, std::string> hints_;

@@ -16,6 +16,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   InitCommonControlsEx(&icc);
   try {
     glean::TBody body(instance);
+    glean::ui::SetShortcuts(body.Handle(), body.Shortcuts());
     body.Show(showCommand);
     return glean::ui::RunMessageLoop(body.Handle());
   } catch (const glean::Exception& e) {

@@ -4,6 +4,7 @@
 #include "main/body.h"
 #include "main/builtin_images.h"
 #include "main/main_texts.h"
+#include "main/menus.h"
 
 namespace glean {
 
@@ -23,6 +24,7 @@ void TBody::SrchBtnClick() {
   InvalidateRect(WinList_->Handle(), nullptr, TRUE);
 
   SrchBtn_->SetCaption(texts::kSearchAgainCaption);
+  menus_->SetCaption(menu::W1, texts::kSearchAgainCaption);
   SetFocus(compact ? WinCombo_->Handle() : WinList_->Handle());
 
   AnnounceActive = capture::DetectScreenReader(ReaderSearchTexts(compact)) || view_.send_clipboard;
@@ -30,6 +32,7 @@ void TBody::SrchBtnClick() {
     // A screen reader reads whole lines best: no wrapping.
     Data_->SetWordWrap(false);
     Data_->SetScrollBars(TScrollStyle::ssBoth);
+    ClearWordWrapTicks();
   }
 
   if (compact) {

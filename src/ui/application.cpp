@@ -40,7 +40,26 @@ void TrackHint(const MSG& msg) {
   if (h.onHint) Guarded(msg.hwnd, [&] { h.onHint(h.current); });
 }
 
+struct Shortcuts {
+  HWND window = nullptr;
+  HACCEL table = nullptr;
+};
+Shortcuts& CurrentShortcuts() {
+  static Shortcuts shortcuts;
+  return shortcuts;
+}
+
+bool TranslateShortcut(MSG& msg) {
+  const Shortcuts& s = CurrentShortcuts();
+  if (!s.table || !msg.hwnd) return false;
+  if (msg.hwnd != s.window && !IsChild(s.window, msg.hwnd)) return false;  // a dialog's keys are its own
+  bool done = false;
+  Guarded(s.window, [&] { done = TranslateAcceleratorA(s.window, s.table, &msg) != 0; });
+  return done;
+}
+
 void Dispatch(HWND dialogWindow, MSG& msg) {
+  if (TranslateShortcut(msg)) return;
   if (!(dialogWindow && IsDialogMessageA(dialogWindow, &msg))) {
     TranslateMessage(&msg);
     Guarded(msg.hwnd, [&] { DispatchMessageA(&msg); });
@@ -64,6 +83,11 @@ void ProcessMessages(HWND dialogWindow) {
     }
     Dispatch(dialogWindow, msg);
   }
+}
+
+void SetShortcuts(HWND window, HACCEL table) {
+  CurrentShortcuts().window = window;
+  CurrentShortcuts().table = table;
 }
 
 void SetHintHandlers(HintLookup lookup, HintHandler onHint) {

@@ -23,6 +23,10 @@ void Guarded(HWND owner, const std::function<void()>& handler);
 // gets keyboard navigation between its controls.
 int RunMessageLoop(HWND dialogWindow);
 
+// Keyboard shortcuts of `window`'s menus: keys pressed in the window or its controls
+// become its commands before anything else sees them. Null turns them off.
+void SetShortcuts(HWND window, HACCEL table);
+
 // Handles the messages now waiting, then returns (a quit request is kept for the loop).
 void ProcessMessages(HWND dialogWindow);
 
