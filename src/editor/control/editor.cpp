@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include "editor/control/core/edit_messages.h"
+#include "editor/control/core/popup_items.h"
 #include "editor/control/editor_resources.h"
 #include "editor/control/gdi_canvas.h"
 #include "ui/application.h"
@@ -41,9 +42,7 @@ bool PutClipboardText(UINT format, const std::string& text) {
 }
 }  // namespace
 
-void TEditor::CopyToClipboard() {
-  bool box = false;
-  const std::string text = edit_msg::CopyText(*this, box);
+void TEditor::SetClipboardText(const std::string& text, bool box) {
   if (!OpenClipboard(hwnd_)) win::RaiseLastOSError();
   EmptyClipboard();
   const bool ok = PutClipboardText(CF_TEXT, text) &&
@@ -52,7 +51,54 @@ void TEditor::CopyToClipboard() {
   if (!ok) win::RaiseLastOSError();
 }
 
-TEditor::TEditor() : TEditorCore(static_cast<IEditorHost&>(*this)) {}
+bool TEditor::ClipboardHasText() const { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
+
+bool TEditor::GetClipboardText(std::string& text, bool& box) {
+  if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(hwnd_)) return false;
+  bool ok = false;
+  if (HANDLE h = GetClipboardData(CF_TEXT)) {
+    if (const char* p = static_cast<const char*>(GlobalLock(h))) {
+      text.assign(p, strnlen(p, GlobalSize(h)));
+      GlobalUnlock(h);
+      ok = true;
+    }
+  }
+  box = IsClipboardFormatAvailable(BoxClipboardFormat()) != FALSE;
+  CloseClipboard();
+  return ok;
+}
+
+int TEditor::TakeTrailByte() {
+  MSG m;
+  if (!hwnd_ || !PeekMessageA(&m, hwnd_, WM_CHAR, WM_CHAR, PM_NOREMOVE)) return -1;
+  const auto code = static_cast<unsigned>(m.wParam & 0xFF);
+  if (m.wParam > 255 || code < 64) return -1;
+  PeekMessageA(&m, hwnd_, WM_CHAR, WM_CHAR, PM_REMOVE);
+  return static_cast<int>(code);
+}
+
+TShiftState TEditor::KeyShift() {
+  TShiftState s = 0;
+  if (GetKeyState(VK_SHIFT) < 0) s |= ssShift;
+  if (GetKeyState(VK_CONTROL) < 0) s |= ssCtrl;
+  if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+  return s;
+}
+
+TEditor::TEditor()
+    : TEditorCore(static_cast<IEditorHost&>(*this)),
+      ownMenu_(std::make_unique<TEditorPopupMenu>(*this)) {}
+
+void TEditor::PopupOwnMenu(int x, int y) { ownMenu_->Popup(hwnd_, x, y); }
+
+bool TEditor::ShortcutKey(uint16_t key, TShiftState shift) {
+  if (!OwnPopupMenuActive()) return false;
+  const int id = popup::ForShortcut(key, shift);
+  if (id == 0) return false;
+  ownMenu_->Prepare();
+  if (popup::StateOf(*this, id).Enabled) ownMenu_->Run(id);
+  return true;
+}
 
 TEditor::~TEditor() {
   if (hwnd_) {
@@ -119,7 +165,7 @@ LRESULT TEditor::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       Resized();
       return 0;
     case WM_SETFOCUS:
-      FocusChanged(true);
+      FocusChanged(true);  // OnEnter
       return 0;
     case WM_KILLFOCUS:
       FocusChanged(false);
@@ -138,12 +184,63 @@ LRESULT TEditor::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       if (GetFocus() != hwnd_) SetFocus(hwnd_);
       MouseDown({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, (wp & MK_SHIFT) != 0, (wp & MK_CONTROL) != 0);
       return 0;
+    case WM_LBUTTONDBLCLK:
+      if (MouseBusy()) return 0;
+      if (GetFocus() != hwnd_) SetFocus(hwnd_);
+      MouseDown({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, (wp & MK_SHIFT) != 0, (wp & MK_CONTROL) != 0);
+      DblClick();
+      return 0;
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-      if (GetFocus() != hwnd_) SetFocus(hwnd_);
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+    case WM_MOUSEWHEEL:
+      if (MouseBusy()) return 0;
+      if ((msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN) && GetFocus() != hwnd_) SetFocus(hwnd_);
       break;
-    case WM_MOUSEMOVE:
-      MouseMove({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, (wp & MK_LBUTTON) != 0, (wp & MK_CONTROL) != 0);
+    case WM_MOUSEMOVE: {
+      const TPoint p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      MouseMove(p, (wp & MK_LBUTTON) != 0, (wp & MK_CONTROL) != 0);
+      if (OnMouseMove) {
+        TShiftState s = KeyShift();
+        if (wp & MK_LBUTTON) s |= ssLeft;
+        if (wp & MK_RBUTTON) s |= ssRight;
+        if (wp & MK_MBUTTON) s |= ssMiddle;
+        OnMouseMove(this, s, p.X, p.Y);
+      }
+      return 0;
+    }
+    case WM_KEYDOWN:
+      KeyDown(static_cast<uint16_t>(wp), KeyShift(), (lp & (1 << 30)) != 0);
+      return 0;
+    case WM_KEYUP:
+      KeyUp(static_cast<uint16_t>(wp), KeyShift());
+      return 0;
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP: {
+      // Alt combinations and F10 reach the host events, then the window system's menus.
+      uint16_t key = static_cast<uint16_t>(wp);
+      const TKeyEvent& handler = msg == WM_SYSKEYDOWN ? OnKeyDown : OnKeyUp;
+      if (handler) handler(this, key, KeyShift());
+      if (key == 0) return 0;
+      break;
+    }
+    case WM_CHAR:
+      KeyPress(static_cast<char>(wp), KeyShift());
+      return 0;
+    case WM_IME_COMPOSITION:
+      OnImeComposition(lp);
+      return 0;
+    case WM_IME_NOTIFY: {
+      const LRESULT r = DefWindowProcA(hwnd_, msg, wp, lp);
+      if (wp == IMN_OPENCANDIDATE) ImeCandidateWindow(true);
+      if (wp == IMN_CLOSECANDIDATE) ImeCandidateWindow(false);
+      return r;
+    }
+    case WM_CONTEXTMENU:
+      if (!MouseBusy()) OnContextMenu(lp);
       return 0;
     case WM_LBUTTONUP:
       MouseUp({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, (wp & MK_CONTROL) != 0);
@@ -235,8 +332,26 @@ bool TEditor::EditMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& reply) {
     case EM_EMPTYUNDOBUFFER:
       edit_msg::EmptyUndoBuffer(*this);
       return true;
+    case EM_REPLACESEL:
+      if (lp) InsertText(reinterpret_cast<const char*>(lp));
+      return true;
     case WM_COPY:
-      CopyToClipboard();  // an empty text without a selection
+      if (Selected())
+        CopyToClipboard();
+      else
+        SetClipboardText(std::string(), false);
+      return true;
+    case WM_CUT:
+      if (ReadOnly() || !Selected())
+        SetClipboardText(std::string(), false);
+      else
+        CutToClipboard();
+      return true;
+    case WM_PASTE:
+      PasteFromClipboard();  // nothing when read-only
+      return true;
+    case WM_CLEAR:
+      ClearSelection();
       return true;
     case WM_GETDLGCODE:
       reply = em::DlgCode(*this, static_cast<uint32_t>(DefWindowProcA(hwnd_, msg, wp, lp)));
@@ -266,6 +381,42 @@ void TEditor::OnScroll(int bar, WPARAM wp) {
     VScroll(code, si.nTrackPos);
   } else {
     HScroll(code, static_cast<short>(HIWORD(wp)));
+  }
+}
+
+void TEditor::OnImeComposition(LPARAM lp) {
+  DefWindowProcA(hwnd_, WM_IME_COMPOSITION, 0, lp);
+  if (!(lp & GCS_RESULTSTR) || ReadOnly()) return;
+  HIMC imc = ImmGetContext(hwnd_);
+  if (!imc) return;
+  std::string text;
+  const LONG size = ImmGetCompositionStringA(imc, GCS_RESULTSTR, nullptr, 0);
+  if (size > 0) {
+    text.resize(static_cast<size_t>(size));
+    const LONG got = ImmGetCompositionStringA(imc, GCS_RESULTSTR, text.data(), static_cast<DWORD>(size));
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  }
+  ImmReleaseContext(hwnd_, imc);
+  ImeResult(text);
+}
+
+void TEditor::OnContextMenu(LPARAM lp) {
+  POINT screen{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  POINT client = screen;
+  if (lp == -1) {  // from the keyboard: at the caret
+    const TPoint c = CaretPos();
+    client = {c.X, c.Y};
+    screen = client;
+    ClientToScreen(hwnd_, &screen);
+  } else {
+    ScreenToClient(hwnd_, &client);
+  }
+  if (OnContextPopup) {
+    OnContextPopup(this, {client.x, client.y});
+  } else if (popupMenu_) {
+    TrackPopupMenu(popupMenu_, TPM_RIGHTBUTTON, screen.x, screen.y, 0, GetParent(hwnd_), nullptr);
+  } else {
+    PopupOwnMenu(screen.x, screen.y);
   }
 }
 

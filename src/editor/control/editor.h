@@ -10,9 +10,12 @@
 #include <commctrl.h>
 
 #include <array>
+#include <functional>
+#include <string>
 
 #include "editor/control/core/editor_core.h"
 #include "editor/control/gdi.h"
+#include "editor/control/popup_menu.h"
 
 namespace glean {
 
@@ -45,17 +48,28 @@ class TEditor : private TEditorRegistration, private IEditorHost, public TEditor
 
   // The font the window draws with in a style (created on first use).
   HFONT FontHandle(TFontStyles style = 0);
-  // Puts the selection on the clipboard as plain text, a box selection also under
-  // "TEditor Box Type"; without a selection an empty text.
-  void CopyToClipboard();
   // The clipboard format that marks text copied from a box selection.
   static UINT BoxClipboardFormat();
   // The cursor the core chose last.
   int CurrentCursor() const { return cursor_; }
 
+  // The context menu (right click, Shift+F10, the menu key). With a handler assigned,
+  // the handler alone decides what pops up: it gets the client point (the caret's
+  // place when the keyboard asked). Else with a menu set by SetPopupMenu, that menu pops
+  // up and its commands (and WM_INITMENUPOPUP) go to the parent window. Else the
+  // control's own TEditorPopupMenu pops up, whose shortcuts work only then.
+  std::function<void(TObject* sender, TPoint clientPos)> OnContextPopup;
+  void SetPopupMenu(HMENU menu) { popupMenu_ = menu; }  // not owned; null: the own menu
+  HMENU PopupMenu() const { return popupMenu_; }
+  // True while the control's own menu is the one that pops up.
+  bool OwnPopupMenuActive() const { return !OnContextPopup && !popupMenu_; }
+  TEditorPopupMenu& OwnPopupMenu() { return *ownMenu_; }
+
  protected:
   // One message; the window procedure runs it under the error report.
   virtual LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp);
+  // The own menu's shortcuts, while it is the one in use.
+  bool ShortcutKey(uint16_t key, TShiftState shift) override;
 
  private:
   static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -65,6 +79,10 @@ class TEditor : private TEditorRegistration, private IEditorHost, public TEditor
   void OnPaint();
   void OnScroll(int bar, WPARAM wp);
   void OnSetCursor();
+  void OnContextMenu(LPARAM lp);
+  void PopupOwnMenu(int x, int y);
+  void OnImeComposition(LPARAM lp);
+  static TShiftState KeyShift();
   bool BarShown(TScrollBarKind kind) const;
 
   // IEditorHost
@@ -86,6 +104,10 @@ class TEditor : private TEditorRegistration, private IEditorHost, public TEditor
   bool LeftButtonDown() const override { return GetKeyState(VK_LBUTTON) < 0; }
   bool CtrlDown() const override { return GetKeyState(VK_CONTROL) < 0; }
   void SetMouseCapture(bool on) override;
+  bool ClipboardHasText() const override;
+  bool GetClipboardText(std::string& text, bool& box) override;
+  void SetClipboardText(const std::string& text, bool box) override;
+  int TakeTrailByte() override;
 
   HWND hwnd_ = nullptr;
   HIMAGELIST imageDigits_ = nullptr, imageMarks_ = nullptr;
@@ -96,6 +118,8 @@ class TEditor : private TEditorRegistration, private IEditorHost, public TEditor
   bool caretCreated_ = false, caretVisible_ = false;
   int caretWidth_ = 0, caretHeight_ = 0;
   bool redrawOff_ = false;
+  HMENU popupMenu_ = nullptr;
+  std::unique_ptr<TEditorPopupMenu> ownMenu_;
 };
 
 }  // namespace glean

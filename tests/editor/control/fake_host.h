@@ -41,6 +41,25 @@ class FakeHost : public IEditorHost {
   bool LeftButtonDown() const override { return leftDown; }
   bool CtrlDown() const override { return false; }
   void SetMouseCapture(bool) override {}
+  bool ClipboardHasText() const override { return clipboardFull; }
+  bool GetClipboardText(std::string& text, bool& box) override {
+    if (!clipboardFull) return false;
+    text = clipboard;
+    box = clipboardBox;
+    return true;
+  }
+  void SetClipboardText(const std::string& text, bool box) override {
+    clipboard = text;
+    clipboardBox = box;
+    clipboardFull = true;
+  }
+  int TakeTrailByte() override {
+    if (queuedBytes.empty()) return -1;
+    const int b = static_cast<unsigned char>(queuedBytes.front());
+    if (b < 64) return -1;
+    queuedBytes.erase(0, 1);
+    return b;
+  }
 
   void ClearLog() {
     invalidated.clear();
@@ -60,6 +79,10 @@ class FakeHost : public IEditorHost {
   TPoint caretShape, caretPos;
   bool caretVisible = false;
   int cursor = 0;
+  // The clipboard, and the character bytes waiting in the message queue.
+  std::string clipboard;
+  bool clipboardBox = false, clipboardFull = false;
+  std::string queuedBytes;
 };
 
 // An editor core on a fake window with plain options: no image bar, no left margin,

@@ -178,9 +178,13 @@ void TEditorCore::ShowCaret() {
 void TEditorCore::FocusChanged(bool focused) {
   if (focused) {
     UpdateCaret();
-  } else if (host_.HasWindow()) {
-    caretShown_ = false;
-    host_.ShowCaret(false);
+    if (OnEnter) OnEnter(this);
+  } else {
+    if (host_.HasWindow()) {
+      caretShown_ = false;
+      host_.ShowCaret(false);
+    }
+    if (OnExit) OnExit(this);
   }
 }
 

@@ -16,6 +16,7 @@
 #include "editor/control/core/canvas.h"
 #include "editor/control/core/caret_options.h"
 #include "editor/control/core/editor_host.h"
+#include "editor/control/core/input.h"
 #include "editor/control/core/margin_marks.h"
 #include "editor/control/core/view_info.h"
 #include "editor/model/attached_editor.h"
@@ -137,6 +138,15 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   TNotifyEvent OnSelectionModeChange;
   TNotifyEvent OnTopColChange;
   TNotifyEvent OnTopRowChange;
+  // Host events (Part 7.4): the keys reach these first; a handler that sets the key
+  // (or the character) to 0 swallows it.
+  TKeyEvent OnKeyDown;
+  TKeyEvent OnKeyUp;
+  TKeyPressEvent OnKeyPress;
+  TNotifyEvent OnEnter;  // the control received the keyboard focus
+  TNotifyEvent OnExit;   // the control lost it
+  TNotifyEvent OnDblClick;
+  TMouseMoveEvent OnMouseMove;  // after the control's own handling of the move
 
   // ---- geometry (Part of the painting; valid once the window exists) ----
   int FontHeight() const { return fontHeight_; }
@@ -221,6 +231,47 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   // Puts the caret at a text offset (the walk of SelStart).
   void SetCaretFromOffset(int offset);
 
+  // ---- editing (Part 7.5); every one is one UpdateRows, one undo step ----
+  // Replaces the selection, or inserts at the caret, with a text that may hold CR LF.
+  void InsertText(const std::string& text);
+  // The same for typed text of one line.
+  void TypeText(const std::string& text) { InsertText(text); }
+  void ClearSelection();
+  // Puts the lines of `text` in as a block, one below the other from the caret's (or
+  // the selection's) column.
+  void BoxPaste(const std::string& text);
+  void CopyToClipboard();
+  void CutToClipboard();
+  void PasteFromClipboard();
+  bool CanUndo() const;
+  bool CanRedo() const;
+  void Undo();
+  void Redo();
+
+  // ---- keyboard and input method (Part 7.4) ----
+  // A key-down: OnKeyDown first, then the key table. `repeat`: the key was already down.
+  void KeyDown(uint16_t key, TShiftState shift, bool repeat = false);
+  void KeyUp(uint16_t key, TShiftState shift);
+  // A character message: OnKeyPress first, then Backspace, Tab, Return and printable
+  // characters; a double-byte lead byte takes its trail byte from the host.
+  void KeyPress(char c, TShiftState shift);
+  // The input method's result string: typed at once; the character bytes that follow
+  // it through KeyPress are then dropped.
+  void ImeResult(const std::string& text);
+  // The candidate window opens (the caret hides) or closes.
+  void ImeCandidateWindow(bool open);
+  int ImeSkipCount() const { return imeSkip_; }
+  // The keys of the table, without the host event.
+  void DeleteKey();
+  void BackSpaceKey();
+  void ReturnKey(bool shift);
+  void TabKey();
+  void TokenLeft();
+  void TokenRight();
+  void PageMove(int rows);
+  // The double click of the host (ignored while the mouse is busy).
+  void DblClick();
+
   // ---- mouse ----
   void MouseDown(TPoint p, bool shift, bool ctrl);
   void MouseMove(TPoint p, bool leftDown, bool ctrl);
@@ -297,9 +348,26 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   virtual void CopyDrop(int row, int col);
   virtual void MoveDrop(int row, int col);
   virtual bool CanDrag() const;
+  // A key-down the host events let through, before the key table: true when it was a
+  // shortcut of a menu and has been carried out.
+  virtual bool ShortcutKey(uint16_t /*key*/, TShiftState /*shift*/) { return false; }
 
   void DoCaretMoved();
   void DoSelectionChange(int state);
+
+  // The common frame of an edit: rows first..last (last may be the row count, the row
+  // past the last) are replaced by `text` in one UpdateRows, and the caret goes to the
+  // text offset `caret` of the result.
+  void ReplaceRowsText(int first, int last, const std::string& text, int caret);
+  // The text of rows first..last, CR LF after each LineBreak row.
+  std::string RowsText(int first, int last) const;
+  // A column moved off a second half and (unless InTab) off tab fillers, leftwards.
+  int NormalCol(int row, int col) const;
+  // The byte where a box edge at `col` cuts the row (a double-byte character under the
+  // edge counts as inside the box).
+  int BoxByte(int row, int col, bool end) const;
+  // Width of a row's leading white space in columns.
+  int IndentWidth(int row) const;
 
  private:
   friend class TEditorScreen;
@@ -340,6 +408,9 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   void StartRowSelection(int row);
   void ExtendRowSelection(int row);
   void Drop(TPoint p, bool ctrl);
+  // keys
+  void MoveKey(uint16_t key, bool shift, bool ctrl);
+  void KeyReleasedIme();
 
   IEditorHost& host_;
   std::unique_ptr<TEditorCaret> caret_;
@@ -379,6 +450,7 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   int hideCount_ = 0;
   bool keyRepeat_ = false;
   bool imePending_ = false;
+  int imeSkip_ = 0;
   bool extending_ = false;  // a selection is being extended: no caret update per step
   bool caretShown_ = false;
 

@@ -51,6 +51,16 @@ class IEditorHost {
   virtual bool LeftButtonDown() const = 0;
   virtual bool CtrlDown() const = 0;
   virtual void SetMouseCapture(bool on) = 0;
+
+  // The clipboard: plain text, and whether it was copied from a box selection (the
+  // "TEditor Box Type" format). Without a clipboard (the defaults) nothing is there.
+  virtual bool ClipboardHasText() const { return false; }
+  virtual bool GetClipboardText(std::string& /*text*/, bool& /*box*/) { return false; }
+  // Replaces the clipboard's content by `text`, also under the box format when `box`.
+  virtual void SetClipboardText(const std::string& /*text*/, bool /*box*/) {}
+  // After a double-byte lead byte: the next character message's byte when it is one
+  // in 64..255, taken out of the queue; -1 when none follows.
+  virtual int TakeTrailByte() { return -1; }
 };
 
 }  // namespace glean

@@ -164,9 +164,6 @@ void TEditorCore::Drop(TPoint p, bool ctrl) {
     MoveDrop(row, col);
 }
 
-void TEditorCore::CopyDrop(int, int) { CleanSelection(); }
-void TEditorCore::MoveDrop(int, int) { CleanSelection(); }
-
 void TEditorCore::CancelDrag() {
   if (dragState_ == TDragState::Idle) return;
   dragState_ = TDragState::Idle;

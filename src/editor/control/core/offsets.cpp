@@ -82,7 +82,7 @@ int TEditorCore::SelLength() const {
   if (selMode_ == TEditorSelectionMode::smBox) {
     int n = 0;
     for (int r = selStartRow_; r <= selEndRow_; ++r)
-      n += ColToByte(r, screenRange_.EndCol) - ColToByte(r, screenRange_.StartCol) + 2;
+      n += std::max(0, BoxByte(r, screenRange_.EndCol, true) - BoxByte(r, screenRange_.StartCol, false)) + 2;
     return n;
   }
   if (selStartRow_ == selEndRow_) return selEndByte_ - selStartByte_ + 1;
@@ -107,7 +107,7 @@ std::string TEditorCore::SelText() const {
   std::string out;
   if (selMode_ == TEditorSelectionMode::smBox) {
     for (int r = selStartRow_; r <= selEndRow_; ++r) {
-      out += slice(rowText(r), ColToByte(r, screenRange_.StartCol), ColToByte(r, screenRange_.EndCol));
+      out += slice(rowText(r), BoxByte(r, screenRange_.StartCol, false), BoxByte(r, screenRange_.EndCol, true));
       out += "\r\n";
     }
     return out;
