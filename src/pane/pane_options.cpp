@@ -1,20 +1,10 @@
 #include "pane/pane_options.h"
 
+#include "pane/pane_scheme.h"
+
 namespace glean {
 
 namespace {
-void ConfigureWrap(TEditorWrapOption& w) {
-  w.BeginUpdate();
-  w.SetWordBreak(true);
-  w.SetLeading(true);
-  w.SetFollowRetMark(false);
-  w.SetFollowPunctuation(false);
-  w.SetLeadStr("（［｛「『([{｢");
-  w.SetFollowStr("、。，．・？！゛゜ヽヾゝゞ々ー）］｝」』!),.:;?]}｡｣､･ｰﾞﾟ");
-  w.SetPunctuationStr("、。，．,.｡､");
-  w.SetWrapByte(80);  // follows the pane's width once it has one
-  w.EndUpdate();
-}
 
 void ConfigureCaret(TEditorCaret& c) {
   c.SetAutoCursor(true);
@@ -64,32 +54,6 @@ void ConfigureBars(TEditorCore& pane) {
   s.SetInitBracketsFull(false);
 }
 
-void AddBracket(TEditorViewInfo& v, const char* left, const char* right, TColor color) {
-  TFountainBracketItem& item = v.Brackets().Add();
-  item.SetLeftBracket(left);
-  item.SetRightBracket(right);
-  item.ItemColor().SetColor(color);
-}
-
-void ConfigureView(TEditorViewInfo& v) {
-  v.SetCommenter("∇");  // the header lines of a capture
-  v.Brackets().Clear();
-  AddBracket(v, "《", "》", clMaroon);
-  AddBracket(v, "Error: ", "‡", clRed);
-  TEditorColors& c = v.Colors();
-  c.Comment().SetColor(clBlue);
-  c.Comment().SetBkColor(clYellow);
-  c.Url().SetColor(clNavy);
-  c.Url().SetStyle(fsUnderline);
-  c.Mail().SetColor(clGreen);
-  c.Mail().SetStyle(fsUnderline);
-  c.Select().SetColor(clWhite);
-  c.Select().SetBkColor(clNavy);
-  v.SetUrl(true);
-  v.SetMail(true);
-  v.SetControlCode(true);
-  v.SetQuotation("\x81");
-}
 }  // namespace
 
 void ConfigurePane(TEditorCore& pane, int fontPixels) {
@@ -98,7 +62,7 @@ void ConfigurePane(TEditorCore& pane, int fontPixels) {
   font.Height = fontPixels;
   pane.SetFont(font);
   pane.SetWordWrap(true);
-  ConfigureWrap(pane.WrapOption());
+  ConfigurePaneWrap(pane.WrapOption());
   pane.SetScrollBars(TScrollStyle::ssBoth);
   pane.SetWantReturns(true);
   pane.SetWantTabs(false);
@@ -107,7 +71,7 @@ void ConfigurePane(TEditorCore& pane, int fontPixels) {
   pane.SetHitStyle(TEditorHitStyle::hsSelect);
   ConfigureCaret(pane.Caret());
   ConfigureBars(pane);
-  ConfigureView(pane.View());
+  ConfigurePaneColours(pane.View().Fountain());
 }
 
 }  // namespace glean

@@ -12,6 +12,7 @@
 #include "editor/model/lines_owner.h"
 #include "editor/model/screen_strings.h"
 #include "editor/model/undo.h"
+#include "pane/pane_scheme.h"
 
 namespace glean::testing {
 
@@ -84,42 +85,11 @@ class FakeEditor : public IAttachedEditor, public ILinesOwner {
   TEditorFountain fountain_;
 };
 
-// The captured-text pane of the main window: word wrap at 80 columns with word break
-// and kinsoku, the header commenter, the two bracket pairs, URLs, mail addresses,
-// control codes and the quotation byte 0x81.
+// The captured-text pane's line breaking and colouring as Glean configures them.
 inline void ConfigureMainWindowPane(FakeEditor& e) {
-  TEditorWrapOption& w = e.List().WrapOption();
-  w.BeginUpdate();
-  w.SetWrapByte(80);
-  w.SetWordBreak(true);
-  w.SetLeading(true);
-  w.SetFollowRetMark(false);
-  w.SetFollowPunctuation(false);
-  w.SetLeadStr("（［｛「『([{｢");
-  w.SetFollowStr("、。，．・？！゛゜ヽヾゝゞ々ー）］｝」』!),.:;?]}｡｣､･ｰﾞﾟ");
-  w.SetPunctuationStr("、。，．,.｡､");
-  w.EndUpdate();
+  ConfigurePaneWrap(e.List().WrapOption());
   e.List().SetWordWrap(true);
-  TEditorFountain& f = e.Fountain();
-  f.SetCommenter("∇");
-  TFountainBracketItem& note = f.Brackets().Add();
-  note.SetLeftBracket("《");
-  note.SetRightBracket("》");
-  note.ItemColor().SetColor(clMaroon);
-  TFountainBracketItem& error = f.Brackets().Add();
-  error.SetLeftBracket("Error: ");
-  error.SetRightBracket("‡");
-  error.ItemColor().SetColor(clRed);
-  f.Colors().Comment().SetColor(clBlue);
-  f.Colors().Comment().SetBkColor(clYellow);
-  f.Colors().Url().SetColor(clNavy);
-  f.Colors().Url().SetStyle(fsUnderline);
-  f.Colors().Mail().SetColor(clGreen);
-  f.Colors().Mail().SetStyle(fsUnderline);
-  f.SetUrl(true);
-  f.SetMail(true);
-  f.SetControlCode(true);
-  f.SetQuotation("\x81");
+  ConfigurePaneColours(e.Fountain());
 }
 
 struct Token {

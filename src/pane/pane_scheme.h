@@ -1,0 +1,14 @@
+// The captured-text pane's line breaking and colouring, on the text model alone: word
+// wrap by Japanese rules, and colours for the header lines, notes, error lines,
+// addresses and control codes of a capture.
+#pragma once
+
+#include "editor/model/editor_fountain.h"
+#include "editor/model/wrap_option.h"
+
+namespace glean {
+
+void ConfigurePaneWrap(TEditorWrapOption& w);
+void ConfigurePaneColours(TEditorFountain& f);
+
+}  // namespace glean
