@@ -243,3 +243,16 @@ TEST_F(EditingTest, EditsOfTheMessagesAreOneStepEach) {
 
 }  // namespace
 }  // namespace glean::testing
+
+namespace glean::testing {
+namespace {
+TEST_F(EditingTest, BoxPasteBelowIntoADoubleByteRow) {
+  SetText("ab\r\ncd\r\nあい漢字");
+  editor.SetSelStart(6);
+  editor.SetSelLength(0);
+  ExpectCaret(1, 2);
+  editor.BoxPaste("a\r\nc\r\n");
+  EXPECT_EQ(Text(), "ab\r\ncda\r\nあcい漢字\r\n");
+}
+}  // namespace
+}  // namespace glean::testing
