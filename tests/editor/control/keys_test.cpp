@@ -308,3 +308,62 @@ TEST_F(KeysTest, KeysAreIgnoredWhileTheButtonIsDown) {
 
 }  // namespace
 }  // namespace glean::testing
+
+namespace glean::testing {
+namespace {
+
+TEST_F(KeysTest, ReturnOverASelectionReplacesItInOneStep) {
+  SetText("    abcdef\r\nxyz");
+  editor.SetSelStart(6);
+  editor.SetSelLength(2);  // "cd"
+  Char(13, ssShift);       // Shift+Return does nothing with a selection
+  EXPECT_EQ(Text(), "    abcdef\r\nxyz");
+  Char(13);
+  EXPECT_EQ(Text(), "    ab\r\n    ef\r\nxyz");
+  ExpectCaret(1, 4);
+  EXPECT_EQ(UndoSteps(), 1);
+}
+
+TEST_F(KeysTest, EditingAWrappedLineKeepsTheCaretAfterTheEdit) {
+  editor.WrapOption().SetWrapByte(20);
+  editor.SetWordWrap(true);
+  const std::string text = "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHI";
+  SetText(text);
+  ASSERT_EQ(editor.ListRows().Count(), 3);
+  editor.SetRowCol(1, 0);
+  Char(8);  // after a wrapped row: the previous row's last character goes
+  std::string expected = text;
+  expected.erase(19, 1);
+  EXPECT_EQ(Text(), expected);
+  EXPECT_EQ(editor.SelStart(), 19);
+  Type("JJ");
+  expected.insert(19, "JJ");
+  EXPECT_EQ(Text(), expected);
+  EXPECT_EQ(editor.SelStart(), 21);
+  EXPECT_EQ(editor.Row(), 1);
+  Key(vk::End, ssCtrl);
+  Char(13);
+  Type("z");
+  EXPECT_EQ(Text(), expected + "\r\nz");
+  EXPECT_EQ(UndoSteps(), 5);
+}
+
+TEST_F(KeysTest, ThePaneConfigurationTypesAndDeletes) {
+  ConfigurePane(editor);
+  editor.WrapOption().SetWrapByte(20);
+  editor.Resized();
+  SetText("∇ ﾀｲﾄﾙ ∇\r\n本文の行\r\n");
+  editor.SetRowCol(1, 8);
+  Type("です");
+  EXPECT_EQ(Text(), "∇ ﾀｲﾄﾙ ∇\r\n本文の行です\r\n");
+  Key(vk::Right);  // NextLine: on to the empty row after the last line break
+  ExpectCaret(2, 0);
+  Char(8);
+  EXPECT_EQ(Text(), "∇ ﾀｲﾄﾙ ∇\r\n本文の行です");
+  ExpectCaret(1, 12);
+  Char(9);  // WantTabs is off in the pane
+  EXPECT_EQ(Text(), "∇ ﾀｲﾄﾙ ∇\r\n本文の行です");
+}
+
+}  // namespace
+}  // namespace glean::testing

@@ -382,24 +382,38 @@ void TEditorCore::TabKey() {
 
 void TEditorCore::ReturnKey(bool shift) {
   if (readOnly_) return;
-  if (selState_ == TEditorSelectionState::Selected) {
-    if (shift) return;
-    ClearSelection();
-  }
+  const bool selected = selState_ == TEditorSelectionState::Selected;
+  if (selected && shift) return;
   if (selState_ == TEditorSelectionState::Hit) CleanSelection();
   const int count = list_->Count();
-  const int row = row_;
+  // With a selection the line break replaces it (one step): the caret's row is then
+  // the selection's start row with the text after the selection joined to it.
+  const int row = selected ? selStartRow_ : row_;
+  const int col = selected ? screenRange_.StartCol : col_;
   if (row >= count) {
-    ReplaceRowsText(count, count, kCrLf, GetTextLen() + 2);
+    if (selected)
+      InsertText(kCrLf);
+    else
+      ReplaceRowsText(count, count, kCrLf, GetTextLen() + 2);
     return;
   }
+  auto rowText = [&](int r) {
+    if (!selected || r != row) return list_->Ref(r);
+    const std::string& head = list_->Ref(row);
+    std::string s = head.substr(0, std::min(size_t(selStartByte_), head.size()));
+    if (selEndRow_ < count) {
+      const std::string& tail = list_->Ref(selEndRow_);
+      s += tail.substr(std::min(size_t(selEndByte_ + 1), tail.size()));
+    }
+    return s;
+  };
   const int tab = caret_->TabSpaceCount();
   const int first = list_->LineStartRow(row);
   int d = 0;
   if (caret_->AutoIndent()) {
-    const int w = IndentWidth(first);
+    const int w = LeadingWhite(rowText(first), tab);
     if (w < 1) {
-      if (caret_->PrevSpaceIndent() && row == first && list_->Ref(row).empty()) {
+      if (caret_->PrevSpaceIndent() && row == first && rowText(row).empty()) {
         for (int r = row - 1; r >= 0; --r) {
           if (list_->Ref(r).empty()) continue;
           d = IndentWidth(list_->LineStartRow(r));
@@ -407,12 +421,16 @@ void TEditorCore::ReturnKey(bool shift) {
         }
       }
     } else {
-      d = row == first && col_ < w ? col_ : w;
+      d = row == first && col < w ? col : w;
     }
   }
   const std::string indent = caret_->TabIndent()
                                  ? std::string(size_t(d / tab), '\t') + std::string(size_t(d % tab), ' ')
                                  : std::string(size_t(d), ' ');
+  if (selected) {
+    InsertText(kCrLf + indent);
+    return;
+  }
   if (shift) {
     // An empty line holding the indent, above the logical line.
     const int base = RowOffset(first);
