@@ -5,6 +5,7 @@
 #include "main/body_controls.h"
 #include "main/builtin_images.h"
 #include "main/main_texts.h"
+#include "main/menus.h"
 #include "pane/pane_options.h"
 #include "ui/application.h"
 #include "ui/hint.h"
@@ -44,6 +45,8 @@ void TBody::CreateControls() {
   }
   AutoBtn_->SetChecked(true);
   SrchBtn_->OnClick = [this] { SrchBtnClick(); };
+  CopyBtn_->OnClick = [this] { CopyBtnClick(); };
+  SaveBtn_->OnClick = [this] { SaveBtnClick(); };
   ExitBtn_->OnClick = [this] { PostMessageA(hwnd_, WM_CLOSE, 0, 0); };
   AlwsFrgrnd_->OnClick = [this] { AlwsFrgrndClick(); };
 
@@ -83,6 +86,8 @@ void TBody::CreatePane() {
   Data_ = std::make_unique<TEditor>();
   ConfigurePane(*Data_, ui::PointsToPixels(dataFontSize_));
   Data_->CreateWnd(hwnd_, 0, kPanel1NormalHeight, 100, 100, kDataId);
+  // The main window's popup replaces the pane's own; its commands come to the window.
+  Data_->SetPopupMenu(menus_->PopupMenu1());
   hints_[Data_->Handle()] = texts::kDataHint;
 }
 

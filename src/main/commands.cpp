@@ -93,10 +93,9 @@ void TBody::UndoClick() {
                                                                                       : texts::kUndoCaption);
 }
 
-// The pane answers the edit-control clipboard messages with its own operations.
-void TBody::CutClick() { SendMessageA(Data_->Handle(), WM_CUT, 0, 0); }
-void TBody::PasteClick() { SendMessageA(Data_->Handle(), WM_PASTE, 0, 0); }
-void TBody::DeleteClick() { SendMessageA(Data_->Handle(), WM_CLEAR, 0, 0); }
+void TBody::CutClick() { Data_->CutToClipboard(); }
+void TBody::PasteClick() { Data_->PasteFromClipboard(); }
+void TBody::DeleteClick() { Data_->ClearSelection(); }
 
 void TBody::SelectLineClick() {
   HWND pane = Data_->Handle();

@@ -1,0 +1,346 @@
+// Glean.exe's commands as a user or a screen reader reaches them from outside: the
+// buttons, the shortcuts in the program's own message loop, the save dialog, the
+// settings dialog and the help menu.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <dlgs.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "base/strings.h"
+#include "harness/process.h"
+#include "main/glean_copy.h"
+#include "main/menus.h"
+
+namespace glean::test {
+namespace {
+
+const char kTitle[] = "グリーナ！";
+
+// The first child of `parent` (at any depth) with the class, and the text when given.
+HWND FindChild(HWND parent, const char* className, const char* text = nullptr) {
+  struct Search {
+    const char* cls;
+    const char* text;
+    HWND found;
+  } s{className, text, nullptr};
+  EnumChildWindows(
+      parent,
+      [](HWND h, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        if (ClassName(h) == s->cls && (!s->text || WindowText(h) == s->text)) {
+          s->found = h;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+std::string IniValue(const std::string& ini, const char* key) {
+  char value[256] = {};
+  GetPrivateProfileStringA("common", key, "<absent>", value, sizeof value, ini.c_str());
+  return value;
+}
+
+std::string ClipboardText() {
+  if (!OpenClipboard(nullptr)) return "<closed>";
+  std::string text = "<none>";
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    text = static_cast<const char*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+std::string PaneText(HWND pane) {
+  DWORD_PTR length = 0;
+  SendMessageTimeoutA(pane, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+  std::string text(length + 1, '\0');
+  DWORD_PTR got = 0;
+  SendMessageTimeoutA(pane, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                      5000, &got);
+  text.resize(got);
+  return text;
+}
+
+// The message box's text; its button pressed.
+std::string Dismiss(HWND box, WPARAM button = IDOK) {
+  if (!box) return "<no message box>";
+  char text[1024] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  PostMessageA(box, WM_COMMAND, button, 0);
+  WaitUntil([&] { return !IsWindow(box); }, 5000);
+  return text;
+}
+
+int ListCount(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+void Press(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> input;
+  for (WORD k : keys) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = k;
+    input.push_back(i);
+  }
+  for (auto k = keys.end(); k != keys.begin();) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = *--k;
+    i.ki.dwFlags = KEYEVENTF_KEYUP;
+    input.push_back(i);
+  }
+  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+}
+
+HWND FocusOf(const TestProcess& process, HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  (void)process;
+  return info.hwndFocus;
+}
+
+// Glean beside one sample window, its pane filled with that window's capture.
+class GleanCommands : public ::testing::Test {
+ protected:
+  void Start(const std::string& sampleTitle) {
+    ASSERT_TRUE(copy_.Copied());
+    sample_ = TestProcess::Start(SampleAppPath(false), "--scenario empty --title \"" + sampleTitle + "\"");
+    ASSERT_NE(sample_.WaitForWindow("GleanSampleApp", sampleTitle.c_str()), nullptr);
+    glean_ = TestProcess::Start(copy_.Exe());
+    body_ = glean_.WaitForWindow("TBody", kTitle);
+    ASSERT_NE(body_, nullptr);
+    pane_ = FindChild(body_, "TEditor");
+    list_ = FindChild(body_, "SysListView32");
+    ASSERT_NE(pane_, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return PaneText(pane_).find(sampleTitle) != std::string::npos; }));
+  }
+  void Command(UINT id) { PostMessageA(body_, WM_COMMAND, id, 0); }
+  void Close() {
+    PostMessageA(body_, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(glean_.WaitForExit(10000));
+  }
+
+  GleanCopy copy_;
+  TempFolder folder_;
+  TestProcess sample_, glean_;
+  HWND body_ = nullptr, pane_ = nullptr, list_ = nullptr;
+};
+
+TEST_F(GleanCommands, CopyButtonTakesTheSelectionOrTheWholeText) {
+  Start("Glean 写しの窓");
+  HWND copy = FindChild(body_, "Button", "コピー(&C)");
+  ASSERT_NE(copy, nullptr);
+  SendMessageA(pane_, EM_SETSEL, 2, 7);
+  SendMessageA(copy, BM_CLICK, 0, 0);
+  const std::string text = PaneText(pane_);
+  EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == text.substr(2, 5); }));
+  SendMessageA(pane_, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+  SendMessageA(copy, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == text; })) << "everything, without a selection";
+  DWORD start = 0, end = 0;
+  SendMessageA(pane_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, text.size()) << "and it stays selected";
+  Close();
+}
+
+TEST_F(GleanCommands, ShortcutsWorkInTheProgramsOwnLoop) {
+  Start("Glean 近道の窓");
+  SetForegroundWindow(body_);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == body_; }));
+  HWND combo = FindChild(body_, "ComboBox");
+  Press({VK_F12});
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(combo) && !IsWindowVisible(list_); })) << "compact";
+  Press({VK_F12});
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(list_); })) << "normal again";
+  Press({VK_CONTROL, 'M'});
+  EXPECT_TRUE(WaitUntil([&] { return FocusOf(glean_, body_) == pane_; })) << "Ctrl+M: the pane";
+  Press({VK_CONTROL, 'L'});
+  EXPECT_TRUE(WaitUntil([&] { return FocusOf(glean_, body_) == list_; })) << "Ctrl+L: the list";
+  Close();
+}
+
+TEST_F(GleanCommands, SaveProposesTheSafeNameAndWritesTheTextAfterAsking) {
+  Start("a:b/c?");
+  const std::string file = folder_.File("保存.txt");
+  auto saveAs = [&](const std::string& name) -> HWND {
+    Command(menu::F1);
+    HWND dialog = glean_.WaitForWindow("#32770", nullptr, 10000);
+    if (!dialog) return nullptr;
+    HWND nameField = GetDlgItem(dialog, cmb13);
+    if (!nameField) nameField = GetDlgItem(dialog, edt1);
+    EXPECT_EQ(WindowText(nameField), "_a_b_c_.txt") << "the list's caption begins with a blank";
+    SetWindowTextA(nameField, name.c_str());
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    return dialog;
+  };
+  HWND dialog = saveAs(file);
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+  const std::string text = PaneText(pane_);
+  EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(file) == text; }));
+  EXPECT_NE(text.find("a:b/c?\r\n"), std::string::npos) << "Shift-JIS lines ended by CR LF";
+
+  // Saving over the file asks first; "No" keeps the old content, "Yes" writes.
+  WriteFileBytes(file, "old");
+  ASSERT_NE(saveAs(file), nullptr);
+  HWND ask = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    ask = glean_.WaitForWindow("#32770", nullptr, 100);
+    return ask && FindChild(ask, "Button", nullptr) && GetDlgItem(ask, IDYES);
+  }));
+  Dismiss(ask, IDYES);
+  EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(file) == text; }));
+  Close();
+}
+
+TEST_F(GleanCommands, TheHelpMenuReportsAMissingReadmeAndShowsTheVersion) {
+  Start("Glean 助けの窓");
+  Command(menu::ReadmeR1);  // the copy's folder holds no Readme.txt
+  EXPECT_EQ(Dismiss(glean_.WaitForWindow("#32770", kTitle)),
+            "Readme.txt が見つかりません。\n削除されたか、移動またはリネームされた可能性があります。");
+  Command(menu::N12);
+  std::string version = Dismiss(glean_.WaitForWindow("#32770", "バージョン情報"));
+  EXPECT_EQ(version.substr(0, version.find('\n', version.find('\n') + 1)), "グリーナ！\nVersion 2.1");
+  EXPECT_EQ(std::count(version.begin(), version.end(), '\n'), 2);
+  EXPECT_FALSE(glean_.WaitForExit(200)) << "the program goes on";
+  Close();
+}
+
+TEST_F(GleanCommands, TheBuildPutsAShiftJisReadmeBesideTheProgram) {
+  std::string exe = GleanExePath();
+  std::string readme = ReadFileBytes(exe.substr(0, exe.find_last_of('\\') + 1) + "Readme.txt");
+  EXPECT_NE(readme.find("グリーナ！"), std::string::npos);
+  EXPECT_NE(readme.find("\r\n"), std::string::npos);
+  EXPECT_EQ(readme.find("\n\n"), std::string::npos) << "every line ends with CR LF";
+}
+
+// The settings dialog of the running program: its list buttons, and what OK and Cancel
+// leave in Glean.ini and in the next search.
+class SettingsDialog : public GleanCommands {
+ protected:
+  HWND Open() {
+    Command(menu::N18);
+    dialog_ = glean_.WaitForWindow("#32770", "環境設定");
+    if (!dialog_) return nullptr;
+    combo_ = FindChild(dialog_, "ComboBox");
+    edit_ = FindWindowExA(combo_, nullptr, "Edit", nullptr);
+    add_ = FindChild(dialog_, "Button", "追加(&A)");
+    delete_ = FindChild(dialog_, "Button", "削除(&D)");
+    return dialog_;
+  }
+  void Type(const std::string& text) {
+    SendMessageA(edit_, EM_SETSEL, 0, -1);
+    SendMessageA(edit_, WM_CLEAR, 0, 0);
+    for (char c : text) SendMessageA(edit_, WM_CHAR, static_cast<unsigned char>(c), 0);
+  }
+  bool Enabled(HWND button) { return IsWindowEnabled(button) != FALSE; }
+  int Entries() { return static_cast<int>(SendMessageA(combo_, CB_GETCOUNT, 0, 0)); }
+  void Click(const char* caption) {
+    PostMessageA(FindChild(dialog_, "Button", caption), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog_); })) << caption;
+  }
+  // The window list after a search: the search is asked for and its end awaited.
+  int ListAfterSearch() {
+    SendMessageA(body_, WM_COMMAND, menu::W1, 0);
+    return ListCount(list_);
+  }
+
+  HWND dialog_ = nullptr, combo_ = nullptr, edit_ = nullptr, add_ = nullptr, delete_ = nullptr;
+};
+
+TEST_F(SettingsDialog, StandsAtItsPlaceWithItsControls) {
+  Start("Glean 設定の窓");
+  ASSERT_NE(Open(), nullptr);
+  RECT client{};
+  GetClientRect(dialog_, &client);
+  EXPECT_EQ(client.right, 392);
+  EXPECT_EQ(client.bottom, 400);
+  HWND first = FindChild(dialog_, "Button", "テキストの種類を表示(&W)");
+  ASSERT_NE(first, nullptr);
+  RECT r{};
+  GetWindowRect(first, &r);
+  MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, 16 + 24);
+  EXPECT_EQ(r.top, 8 + 24);
+  // Tab order: the first group, the second, then OK and Cancel.
+  std::vector<std::string> order;
+  HWND c = GetNextDlgTabItem(dialog_, nullptr, FALSE);
+  for (int i = 0; i < 20 && c; ++i) {
+    order.push_back(ClassName(c) == "ComboBox" ? "<combo>" : WindowText(c));
+    c = GetNextDlgTabItem(dialog_, c, FALSE);
+    if (c && WindowText(c) == order.front()) break;
+  }
+  const std::vector<std::string> expected = {
+      "テキストの種類を表示(&W)", "<combo>", "隠れているデータは取得しない(&H)",
+      "アクセスキー・プレフィクス '&&' を表示しない(&P)", "スタティックテキスト(&S)", "エディットテキスト(&E)",
+      "リスト項目(&L)", "コンボボックス(&B)", "ステータスバー(&U)", "リストビュー項目(&V)", "ツリービュー項目(&R)",
+      "ツールバー(&O)", "メニュー項目(&M)", "ＯＫ(&O)", "ｷｬﾝｾﾙ(&C)"};
+  EXPECT_EQ(order, expected) << "(the list buttons are disabled with an empty list)";
+  Click("ｷｬﾝｾﾙ(&C)");
+  Close();
+}
+
+TEST_F(SettingsDialog, ListButtonsOkAndCancel) {
+  Start("Glean Hide Me 窓");
+  const int listed = ListCount(list_);
+  ASSERT_GE(listed, 2);
+
+  ASSERT_NE(Open(), nullptr);
+  EXPECT_EQ(WindowText(edit_), "");
+  EXPECT_FALSE(Enabled(add_));
+  EXPECT_FALSE(Enabled(delete_));
+  Type("Hide Me");
+  EXPECT_TRUE(WaitUntil([&] { return Enabled(add_); }));
+  EXPECT_FALSE(Enabled(delete_));
+  SendMessageA(add_, BM_CLICK, 0, 0);
+  EXPECT_EQ(Entries(), 1);
+  EXPECT_FALSE(Enabled(add_));
+  EXPECT_TRUE(Enabled(delete_));
+  Type("hIDE mE");  // the same entry in other letter case
+  EXPECT_FALSE(Enabled(add_));
+  EXPECT_TRUE(Enabled(delete_));
+  Type("other");
+  SendMessageA(add_, BM_CLICK, 0, 0);
+  EXPECT_EQ(Entries(), 2);
+  Click("ｷｬﾝｾﾙ(&C)");
+  EXPECT_EQ(IniValue(copy_.Ini(), "count"), "<absent>") << "cancelled entries reach neither the file";
+  EXPECT_EQ(ListAfterSearch(), listed) << "nor the list";
+
+  ASSERT_NE(Open(), nullptr);
+  EXPECT_EQ(Entries(), 0);
+  Type("Hide Me");
+  SendMessageA(add_, BM_CLICK, 0, 0);
+  Click("ＯＫ(&O)");
+  EXPECT_TRUE(WaitUntil([&] { return IniValue(copy_.Ini(), "no_access[0]") == "Hide Me"; }));
+  EXPECT_EQ(IniValue(copy_.Ini(), "count"), "1");
+  EXPECT_TRUE(WaitUntil([&] { return ListCount(list_) == listed - 1; })) << "OK searches again without the window";
+
+  // Deleting takes the entry out of the search at once, even when the dialog is then
+  // cancelled; the file keeps it.
+  ASSERT_NE(Open(), nullptr);
+  EXPECT_EQ(WindowText(edit_), "Hide Me") << "entry 0 is shown";
+  EXPECT_TRUE(Enabled(delete_));
+  SendMessageA(delete_, BM_CLICK, 0, 0);
+  EXPECT_EQ(Entries(), 0);
+  Click("ｷｬﾝｾﾙ(&C)");
+  EXPECT_EQ(ListAfterSearch(), listed);
+  EXPECT_EQ(IniValue(copy_.Ini(), "no_access[0]"), "Hide Me");
+
+  // OK with an emptied list clears the file's list.
+  ASSERT_NE(Open(), nullptr);
+  EXPECT_EQ(Entries(), 0);
+  Click("ＯＫ(&O)");
+  EXPECT_TRUE(WaitUntil([&] { return IniValue(copy_.Ini(), "no_access[0]") == "<absent>"; }));
+  Close();
+}
+
+}  // namespace
+}  // namespace glean::test
