@@ -231,7 +231,7 @@ LRESULT TEditor::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       KeyPress(static_cast<char>(wp), KeyShift());
       return 0;
     case WM_IME_COMPOSITION:
-      OnImeComposition(lp);
+      OnImeComposition(wp, lp);
       return 0;
     case WM_IME_NOTIFY: {
       const LRESULT r = DefWindowProcA(hwnd_, msg, wp, lp);
@@ -384,8 +384,8 @@ void TEditor::OnScroll(int bar, WPARAM wp) {
   }
 }
 
-void TEditor::OnImeComposition(LPARAM lp) {
-  DefWindowProcA(hwnd_, WM_IME_COMPOSITION, 0, lp);
+void TEditor::OnImeComposition(WPARAM wp, LPARAM lp) {
+  DefWindowProcA(hwnd_, WM_IME_COMPOSITION, wp, lp);
   if (!(lp & GCS_RESULTSTR) || ReadOnly()) return;
   HIMC imc = ImmGetContext(hwnd_);
   if (!imc) return;
@@ -562,6 +562,9 @@ void TEditor::MoveImeWindow(int x, int y) {
   form.dwStyle = CFS_POINT;
   form.ptCurrentPos = {x, y};
   ImmSetCompositionWindow(imc, &form);
+  // In the editor's font, so that the composed characters stand where they will go.
+  LOGFONTA lf{};
+  if (GetObjectA(FontHandle(0), sizeof lf, &lf)) ImmSetCompositionFontA(imc, &lf);
   ImmReleaseContext(hwnd_, imc);
 }
 

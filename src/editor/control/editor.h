@@ -81,7 +81,7 @@ class TEditor : private TEditorRegistration, private IEditorHost, public TEditor
   void OnSetCursor();
   void OnContextMenu(LPARAM lp);
   void PopupOwnMenu(int x, int y);
-  void OnImeComposition(LPARAM lp);
+  void OnImeComposition(WPARAM wp, LPARAM lp);
   static TShiftState KeyShift();
   bool BarShown(TScrollBarKind kind) const;
 
