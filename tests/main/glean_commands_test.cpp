@@ -342,5 +342,28 @@ TEST_F(SettingsDialog, ListButtonsOkAndCancel) {
   Close();
 }
 
+TEST_F(SettingsDialog, ItsControlsNameThemselvesWhileSpeechIsOn) {
+  WriteFileBytes(copy_.Ini(), "[common]\r\nsend_clipboard=1\r\n");
+  Start("Glean 読み上げ設定の窓");
+  ASSERT_NE(Open(), nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == "テキストの種類を表示(&W)のチェックボックス チェック"; }))
+      << ClipboardText();
+  HWND box = FindChild(dialog_, "Button", "スタティックテキスト(&S)");
+  SendMessageA(box, BM_CLICK, 0, 0);
+  EXPECT_EQ(ClipboardText(), "スタティックテキスト(&S)のチェックボックス チェックなし") << "the state after the click";
+  SendMessageA(box, BM_CLICK, 0, 0);
+  EXPECT_EQ(ClipboardText(), "スタティックテキスト(&S)のチェックボックス チェック");
+  SetFocus(nullptr);
+  SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(combo_), TRUE);
+  EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == "次の文字列を含むウィンドウは取得しない(&N)のコンボボックス"; }));
+  SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(FindChild(dialog_, "Button", "ｷｬﾝｾﾙ(&C)")), TRUE);
+  EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == "ｷｬﾝｾﾙ(&C)のプッシュボタン"; }));
+  // Two check boxes keep quiet.
+  SendMessageA(FindChild(dialog_, "Button", "隠れているデータは取得しない(&H)"), BM_CLICK, 0, 0);
+  EXPECT_EQ(ClipboardText(), "ｷｬﾝｾﾙ(&C)のプッシュボタン");
+  Click("ｷｬﾝｾﾙ(&C)");
+  Close();
+}
+
 }  // namespace
 }  // namespace glean::test
