@@ -1,4 +1,4 @@
-// TEditorPopupMenu (Part 7.6): the editor's own context menu as a Windows popup menu,
+// TEditorPopupMenu: the editor's own context menu as a Windows popup menu,
 // built from the portable item table, its states set each time it pops up.
 #pragma once
 

@@ -138,7 +138,7 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   TNotifyEvent OnSelectionModeChange;
   TNotifyEvent OnTopColChange;
   TNotifyEvent OnTopRowChange;
-  // Host events (Part 7.4): the keys reach these first; a handler that sets the key
+  // Host events: the keys reach these first; a handler that sets the key
   // (or the character) to 0 swallows it.
   TKeyEvent OnKeyDown;
   TKeyEvent OnKeyUp;
@@ -231,7 +231,7 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   // Puts the caret at a text offset (the walk of SelStart).
   void SetCaretFromOffset(int offset);
 
-  // ---- editing (Part 7.5); every one is one UpdateRows, one undo step ----
+  // ---- editing; every one is one UpdateRows, one undo step ----
   // Replaces the selection, or inserts at the caret, with a text that may hold CR LF.
   void InsertText(const std::string& text);
   // The same for typed text of one line.
@@ -248,7 +248,7 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   void Undo();
   void Redo();
 
-  // ---- keyboard and input method (Part 7.4) ----
+  // ---- keyboard and input method ----
   // A key-down: OnKeyDown first, then the key table. `repeat`: the key was already down.
   void KeyDown(uint16_t key, TShiftState shift, bool repeat = false);
   void KeyUp(uint16_t key, TShiftState shift);

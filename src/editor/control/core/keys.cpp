@@ -1,4 +1,4 @@
-// Keyboard and input-method input (Part 7.4): the host events first, then the key
+// Keyboard and input-method input: the host events first, then the key
 // table of movement and deletion keys, the character handling (Backspace with
 // un-indent, Tab, Return with auto-indent, single- and double-byte characters) and the
 // result string of the input method.

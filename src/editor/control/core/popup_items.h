@@ -1,4 +1,4 @@
-// The editor's own context menu (Part 7.6) without a window: its items in order with
+// The editor's own context menu without a window: its items in order with
 // captions and shortcuts, the enabling rules and check marks read from the editor, the
 // commands, and the shortcut keys. The Windows host builds the menu from this table.
 #pragma once
