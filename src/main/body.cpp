@@ -50,6 +50,7 @@ TBody::TBody(HINSTANCE instance, std::string iniPath) : instance_(instance), ini
   CreateControls();
   created_ = true;
   FormCreate();
+  BindBehaviours();
 }
 
 TBody::~TBody() {

@@ -78,6 +78,19 @@ class TBody {
   void N22Click();
   void DataEnter();
 
+  // Speech as the focus moves and line reading in the pane (body_announce.cpp); the
+  // pane's links, marks and popup key (body_links.cpp); the pointer reader
+  // (body_pointer.cpp).
+  void DataKeyUp(uint16_t key, TShiftState shift);
+  void DataKeyDown(uint16_t& key, TShiftState shift);
+  void DataCaretMoved();
+  void DataMouseMove(int x, int y);
+  void DataDblClick();
+  void DataDrawLine(const std::string& lineStr, int x, int y, int index, const TRect& rect, int selected);
+  void Timer1Timer();
+  const std::string& CurrentLink() const { return CurrentLink_; }
+  const std::string& LastPointedText() const { return LastPointedText_; }
+
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
@@ -128,6 +141,11 @@ class TBody {
   // The capture shared by both lists: the entry at `index`, spoken as `spoken`.
   void CaptureEntry(int index, const std::string& spoken, const char* accessedSuffix);
   void Announce(const std::string& text);
+  void BindBehaviours();
+  void AnnounceCheckBox(const ui::Button& box, const char* ticked, const char* unticked);
+  void SetSendClipboard(bool on, const char* spoken);
+  void ShowLink(const std::string& token);
+  std::string PointedText(HWND window, POINT at);
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
@@ -148,6 +166,8 @@ class TBody {
   TStringList CapturedLines_;
   capture::ItemHitTable ItemHitTable_;
   std::string SelectedTitle_;
+  std::string CurrentLink_;
+  std::string LastPointedText_;
 
   ui::Font formFont_, listFont_;
   ui::ImageList IcnList_, ImageList1_;
