@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <commdlg.h>
-#include <shellapi.h>
 
 #include <vector>
 
@@ -11,8 +10,8 @@
 #include "main/command_texts.h"
 #include "main/menus.h"
 #include "main/model/save_name.h"
+#include "main/shell_open.h"
 #include "ui/application.h"
-#include "win/os_error.h"
 
 namespace glean {
 
@@ -30,12 +29,6 @@ std::string ProgramFolder() {
   std::string s(path, n);
   size_t slash = s.find_last_of("\\/");
   return slash == std::string::npos ? std::string() : s.substr(0, slash + 1);
-}
-
-// "Open" on a file or an address; a refusal (no program for it) is reported, not lost.
-void OpenThroughShell(HWND owner, const std::string& target) {
-  auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "Open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-  if (result <= 32) win::RaiseLastOSError();
 }
 
 void PressAndRelease(BYTE key) {
@@ -181,10 +174,10 @@ void TBody::ReadmeR1Click() {
     PlainMessage(hwnd_, std::string(texts::kReadmeMissing1) + "\n" + texts::kReadmeMissing2);
     return;
   }
-  OpenThroughShell(hwnd_, path);
+  ShellOpen(hwnd_, path);
 }
 
-void TBody::C1Click() { OpenThroughShell(hwnd_, texts::kProductPage); }
+void TBody::C1Click() { ShellOpen(hwnd_, texts::kProductPage); }
 
 void TBody::N12Click() {
   MessageBeep(MB_ICONASTERISK);

@@ -6,6 +6,7 @@
 #include "main/body_fixture.h"
 #include "main/menus.h"
 #include "main/model/save_name.h"
+#include "main/shell_open.h"
 
 namespace glean::test {
 namespace {
@@ -214,6 +215,24 @@ TEST_F(CommandTest, TheViewMenuShowsTheSwitchesAndTheToggles) {
   EXPECT_EQ(GetFocus(), body->Data().Handle());
   Command(*body, menu::O2);
   EXPECT_EQ(m.Caption(menu::O1), "日本語入力 - オン(&O)");
+}
+
+TEST_F(CommandTest, TheHelpMenuOpensTheReadmeBesideTheProgramAndTheProductPage) {
+  std::vector<std::string> opened;
+  SetShellOpener([&](HWND, const std::string& target) { opened.push_back(target); });
+  char exe[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  std::string readme = exe;
+  readme = readme.substr(0, readme.find_last_of('\\') + 1) + "Readme.txt";
+  WriteFileBytes(readme, "read me\r\n");
+  auto body = StartBody();
+  Command(*body, menu::ReadmeR1);
+  Command(*body, menu::C1);
+  DeleteFileA(readme.c_str());
+  SetShellOpener(nullptr);
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[0], readme);
+  EXPECT_EQ(opened[1].rfind("https://", 0), 0u) << opened[1];
 }
 
 }  // namespace
