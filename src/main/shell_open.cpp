@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "win/os_error.h"
+
 namespace glean {
 
 namespace {
@@ -16,7 +18,9 @@ void ShellOpen(HWND owner, const std::string& target) {
     Opener()(owner, target);
     return;
   }
-  ShellExecuteA(owner, "Open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  // A target no program will open (no browser, no mail program) is reported, not lost.
+  if (reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "Open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) <= 32)
+    win::RaiseLastOSError();
 }
 
 void SetShellOpener(ShellOpener opener) { Opener() = std::move(opener); }
