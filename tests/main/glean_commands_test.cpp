@@ -342,6 +342,33 @@ TEST_F(SettingsDialog, ListButtonsOkAndCancel) {
   Close();
 }
 
+TEST_F(SettingsDialog, OkOnAnUnwritableSettingsFileIsReportedAndStillSearches) {
+  ASSERT_TRUE(copy_.Copied());
+  ASSERT_TRUE(CreateDirectoryA(copy_.Ini().c_str(), nullptr));  // a folder: no file can be written
+  const std::string refused = copy_.Ini() + " に書き込めません";
+  sample_ = TestProcess::Start(SampleAppPath(false), "--scenario empty --title \"Glean 書けない設定の窓\"");
+  ASSERT_NE(sample_.WaitForWindow("GleanSampleApp", "Glean 書けない設定の窓"), nullptr);
+  glean_ = TestProcess::Start(copy_.Exe());
+  EXPECT_EQ(Dismiss(glean_.WaitForWindow("#32770", kTitle)), refused) << "the size written at start";
+  body_ = glean_.WaitForWindow("TBody", kTitle);
+  ASSERT_NE(body_, nullptr);
+  list_ = FindChild(body_, "SysListView32");
+  ASSERT_TRUE(WaitUntil([&] { return ListCount(list_) >= 2; }));
+  const int listed = ListCount(list_);
+
+  ASSERT_NE(Open(), nullptr);
+  Type("書けない設定");
+  EXPECT_TRUE(WaitUntil([&] { return Enabled(add_); }));
+  SendMessageA(add_, BM_CLICK, 0, 0);
+  PostMessageA(FindChild(dialog_, "Button", "ＯＫ(&O)"), BM_CLICK, 0, 0);
+  EXPECT_EQ(Dismiss(glean_.WaitForWindow("#32770", kTitle)), refused);
+  EXPECT_TRUE(WaitUntil([&] { return ListCount(list_) == listed - 1; })) << "the options apply for this run";
+  EXPECT_FALSE(glean_.WaitForExit(200)) << "the program goes on";
+  PostMessageA(body_, WM_CLOSE, 0, 0);
+  EXPECT_EQ(Dismiss(glean_.WaitForWindow("#32770", kTitle)), refused);
+  EXPECT_TRUE(glean_.WaitForExit(10000));
+}
+
 TEST_F(SettingsDialog, ItsControlsNameThemselvesWhileSpeechIsOn) {
   WriteFileBytes(copy_.Ini(), "[common]\r\nsend_clipboard=1\r\n");
   Start("Glean 読み上げ設定の窓");
