@@ -78,6 +78,22 @@ std::string Dismiss(HWND box, WPARAM button = IDOK) {
   return text;
 }
 
+// A combo box's entries in another process (asked in UTF-16, which Wine answers right
+// across processes).
+std::vector<std::string> ComboItems(HWND combo) {
+  std::vector<std::string> items;
+  const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    wchar_t wide[256] = {};
+    if (SendMessageW(combo, CB_GETLBTEXTLEN, i, 0) >= 255) continue;
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+    char text[512] = {};
+    WideCharToMultiByte(932, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    items.push_back(text);
+  }
+  return items;
+}
+
 int ListCount(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
 
 void Press(std::initializer_list<WORD> keys) {
@@ -177,6 +193,10 @@ TEST_F(GleanCommands, SaveProposesTheSafeNameAndWritesTheTextAfterAsking) {
     HWND nameField = GetDlgItem(dialog, cmb13);
     if (!nameField) nameField = GetDlgItem(dialog, edt1);
     EXPECT_EQ(WindowText(nameField), "_a_b_c_.txt") << "the list's caption begins with a blank";
+    HWND readOnly = GetDlgItem(dialog, chx1);
+    EXPECT_TRUE(!readOnly || !IsWindowVisible(readOnly)) << "no read-only box";
+    EXPECT_EQ(ComboItems(GetDlgItem(dialog, cmb1)),
+              (std::vector<std::string>{"ﾃｷｽﾄﾌｧｲﾙ(*.txt)", "すべてのﾌｧｲﾙ(*.*)"}));
     SetWindowTextA(nameField, name.c_str());
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     return dialog;
@@ -198,6 +218,20 @@ TEST_F(GleanCommands, SaveProposesTheSafeNameAndWritesTheTextAfterAsking) {
   }));
   Dismiss(ask, IDYES);
   EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(file) == text; }));
+
+  // A cancelled save writes nothing.
+  Command(menu::F1);
+  HWND cancelled = glean_.WaitForWindow("#32770", nullptr, 10000);
+  ASSERT_NE(cancelled, nullptr);
+  PostMessageA(cancelled, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(cancelled); }));
+
+  // With every line deleted there is nothing to save, and no dialog opens.
+  SendMessageA(pane_, EM_SETSEL, 0, -1);
+  SendMessageA(pane_, WM_CLEAR, 0, 0);
+  ASSERT_EQ(PaneText(pane_), "");
+  Command(menu::F1);
+  EXPECT_EQ(Dismiss(glean_.WaitForWindow("#32770", kTitle)), "コピーすべき文字列データがありません。");
   Close();
 }
 
