@@ -318,7 +318,14 @@ TEST_F(SettingsDialog, StandsAtItsPlaceWithItsControls) {
       "リスト項目(&L)", "コンボボックス(&B)", "ステータスバー(&U)", "リストビュー項目(&V)", "ツリービュー項目(&R)",
       "ツールバー(&O)", "メニュー項目(&M)", "ＯＫ(&O)", "ｷｬﾝｾﾙ(&C)"};
   EXPECT_EQ(order, expected) << "(the list buttons are disabled with an empty list)";
-  Click("ｷｬﾝｾﾙ(&C)");
+
+  // The label's access key reaches the combo box; Esc cancels.
+  SetForegroundWindow(dialog_);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog_; }));
+  Press({VK_MENU, 'N'});
+  EXPECT_TRUE(WaitUntil([&] { return GetParent(FocusOf(glean_, dialog_)) == combo_; }));
+  Press({VK_ESCAPE});
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog_); }));
   Close();
 }
 
