@@ -217,6 +217,24 @@ TEST_F(CommandTest, TheViewMenuShowsTheSwitchesAndTheToggles) {
   EXPECT_EQ(m.Caption(menu::O1), "日本語入力 - オン(&O)");
 }
 
+TEST_F(CommandTest, TheLayoutToggleSaysWhichLayoutItSwitchedTo) {
+  WriteIni("[common]\r\nsend_clipboard=1\r\n");
+  StartSample("Glean 切り替えの窓");
+  auto body = StartBody();
+  Command(*body, menu::C2);
+  EXPECT_EQ(ClipboardText(), "コンパクトモードに切り替えました。");
+  Command(*body, menu::C2);
+  EXPECT_EQ(ClipboardText(), "通常モードに切り替えました。");
+  // While the clipboard speaks, the wrap item of the view menu is out of reach and the
+  // search took both ticks off.
+  TBodyMenus& m = body->Menus();
+  Open(*body, m.Show1());
+  EXPECT_FALSE(m.Enabled(menu::W2));
+  EXPECT_FALSE(m.Checked(menu::W2));
+  EXPECT_FALSE(m.Checked(menu::Wordrap));
+  EXPECT_FALSE(body->Data().WordWrap());
+}
+
 TEST_F(CommandTest, TheHelpMenuOpensTheReadmeBesideTheProgramAndTheProductPage) {
   std::vector<std::string> opened;
   SetShellOpener([&](HWND, const std::string& target) { opened.push_back(target); });
