@@ -383,6 +383,26 @@ TEST_F(SettingsDialog, ListButtonsOkAndCancel) {
   Close();
 }
 
+TEST_F(SettingsDialog, ChoosingAnEntryWithTheKeyboardSetsTheListButtons) {
+  ASSERT_TRUE(copy_.Copied());
+  WriteFileBytes(copy_.Ini(), "[common]\r\ncount=2\r\nno_access[0]=first\r\nno_access[1]=second\r\n");
+  Start("Glean 選ぶ設定の窓");
+  ASSERT_NE(Open(), nullptr);
+  EXPECT_EQ(WindowText(edit_), "first");
+  EXPECT_TRUE(Enabled(delete_));
+  EXPECT_FALSE(Enabled(add_));
+  Type("firs");
+  EXPECT_TRUE(Enabled(add_));
+  EXPECT_FALSE(Enabled(delete_));
+  SetForegroundWindow(dialog_);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog_; }));
+  SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(combo_), TRUE);
+  Press({VK_DOWN});
+  EXPECT_TRUE(WaitUntil([&] { return Enabled(delete_) && !Enabled(add_); })) << WindowText(edit_);
+  Click("ｷｬﾝｾﾙ(&C)");
+  Close();
+}
+
 TEST_F(SettingsDialog, OkOnAnUnwritableSettingsFileIsReportedAndStillSearches) {
   ASSERT_TRUE(copy_.Copied());
   ASSERT_TRUE(CreateDirectoryA(copy_.Ini().c_str(), nullptr));  // a folder: no file can be written
