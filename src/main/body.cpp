@@ -105,14 +105,6 @@ LRESULT TBody::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_INITMENUPOPUP:
       InitMenuPopup(reinterpret_cast<HMENU>(wp));
       return 0;
-    case WM_CONTEXTMENU:
-      if (reinterpret_cast<HWND>(wp) == Data_->Handle()) {
-        POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-        if (lp == -1) GetCursorPos(&at);  // from the keyboard
-        ShowPopupMenu1(at.x, at.y);
-        return 0;
-      }
-      break;
     case WM_ACTIVATEAPP:
       if (wp) AppActivate();
       break;
