@@ -136,7 +136,8 @@ TEST_F(BodyTest, StatusBarShowsTheHintOfTheControlUnderTheMouse) {
   StartSample(title);
   auto body = StartBody();
   HWND list = body->WinList().Handle();
-  RECT item{LVIR_BOUNDS};
+  RECT item{};
+  item.left = LVIR_BOUNDS;  // which rectangle the list is asked for
   SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
   PostMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(item.left + 20, (item.top + item.bottom) / 2));
   ui::ProcessMessages(body->Handle());
