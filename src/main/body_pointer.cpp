@@ -17,7 +17,7 @@ constexpr int kWindowTextLimit = 1000;
 // the key that was pressed, and every bit is cleared for the next tick.
 bool ShiftTapped() {
   bool tapped = false;
-  for (int key : {VK_SHIFT, VK_LSHIFT, VK_RSHIFT})
+  for (int key : {VK_LSHIFT, VK_RSHIFT, VK_SHIFT})
     if (GetAsyncKeyState(key) & 1) tapped = true;
   return tapped;
 }
