@@ -173,6 +173,32 @@ TEST_F(PaneTest, ShiftF10OpensThePopupAtTheCaret) {
   EXPECT_EQ(g_menuRect.top, caret.y - lowered);
 }
 
+COLORREF ScreenPixel(HWND window, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(window, &p);
+  HDC screen = GetDC(nullptr);
+  COLORREF c = GetPixel(screen, p.x, p.y);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+TEST_F(PaneTest, TabsGetARedChevronOnTheScreen) {
+  auto body = StartInFront();
+  TEditor& pane = body->Data();
+  pane.Lines().SetText("ab\tc\r\nabcdefgh");
+  InvalidateRect(pane.Handle(), nullptr, TRUE);
+  UpdateWindow(pane.Handle());
+  PumpFor(body->Handle(), 100);
+  ASSERT_LE(pane.CharWidth(), 13);
+  // The chevron of the tab at byte 2: its upper line starts at (x0, y0 - 1).
+  const int x0 = pane.LeftOffset() - pane.HorzOffset() + 2 * pane.CharWidth() + 2;
+  const int y0 = pane.TopOffset() + (pane.RowHeight() - pane.Margin().Line()) / 2;
+  EXPECT_EQ(ScreenPixel(pane.Handle(), x0, y0 - 1), RGB(255, 0, 0));
+  EXPECT_EQ(ScreenPixel(pane.Handle(), x0, y0 + 1), RGB(255, 0, 0)) << "the lower line";
+  // The same place of the row below, which holds no tab.
+  EXPECT_NE(ScreenPixel(pane.Handle(), x0, y0 - 1 + pane.RowHeight()), RGB(255, 0, 0));
+}
+
 class PointerTest : public PaneTest {
  protected:
   // Glean with the sample app's every-control window captured.
