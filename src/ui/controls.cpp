@@ -134,8 +134,10 @@ void StatusBar::SetSimpleText(const std::string& text) {
 }
 
 std::string StatusBar::SimpleText() const {
+  // Wine counts the length in UTF-16 units; a unit is at most two Shift-JIS bytes, so
+  // room for twice the count holds the text on either system.
   LRESULT n = SendMessageA(Handle(), SB_GETTEXTLENGTHA, 0, 0);
-  std::vector<char> buffer(static_cast<size_t>(LOWORD(n)) + 1, '\0');
+  std::vector<char> buffer(static_cast<size_t>(LOWORD(n)) * 2 + 1, '\0');
   SendMessageA(Handle(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(buffer.data()));
   return buffer.data();
 }

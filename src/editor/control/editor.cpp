@@ -187,8 +187,10 @@ LRESULT TEditor::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDBLCLK:
       if (MouseBusy()) return 0;
       if (GetFocus() != hwnd_) SetFocus(hwnd_);
-      MouseDown({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, (wp & MK_SHIFT) != 0, (wp & MK_CONTROL) != 0);
+      // The owner hears of the double click before the second press starts a selection,
+      // which would count as the mouse being busy and swallow the event.
       DblClick();
+      MouseDown({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, (wp & MK_SHIFT) != 0, (wp & MK_CONTROL) != 0);
       return 0;
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -353,9 +355,13 @@ bool TEditor::EditMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& reply) {
     case WM_CLEAR:
       ClearSelection();
       return true;
-    case WM_GETDLGCODE:
-      reply = em::DlgCode(*this, static_cast<uint32_t>(DefWindowProcA(hwnd_, msg, wp, lp)));
+    case WM_GETDLGCODE: {
+      const MSG* asked = reinterpret_cast<const MSG*>(lp);
+      const bool tabKey = asked && (asked->message == WM_KEYDOWN || asked->message == WM_CHAR) &&
+                          asked->wParam == VK_TAB;
+      reply = em::DlgCode(*this, static_cast<uint32_t>(DefWindowProcA(hwnd_, msg, wp, lp)), tabKey);
       return true;
+    }
     default:
       return false;
   }

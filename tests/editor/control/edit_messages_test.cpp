@@ -206,6 +206,13 @@ TEST_F(EditorTest, ModifyReadOnlyUndoAndDialogCode) {
   editor.SetWantReturns(true);
   EXPECT_EQ(em::DlgCode(editor, 0),
             em::kWantArrows | em::kWantChars | em::kWantTab | em::kWantAllKeys);
+  EXPECT_EQ(em::DlgCode(editor, 0, true),
+            em::kWantArrows | em::kWantChars | em::kWantTab | em::kWantAllKeys);
+  // The pane as Glean has it: Return wanted, Tab not. Asked about Tab, the pane lets it
+  // move the focus on; asked about any other key, it wants them all.
+  editor.SetWantTabs(false);
+  EXPECT_EQ(em::DlgCode(editor, 0, true), em::kWantArrows | em::kWantChars);
+  EXPECT_EQ(em::DlgCode(editor, 0, false), em::kWantArrows | em::kWantChars | em::kWantAllKeys);
 }
 
 }  // namespace

@@ -170,5 +170,39 @@ TEST(EditorWindow, ScrollBarMessagesScrollTheView) {
   UpdateWindow(e.Handle());
 }
 
+// A double click as the window system delivers it reaches the owner once, and the
+// caret stands where it was made.
+TEST(EditorWindow, ARealDoubleClickReachesTheOwner) {
+  PaneForm form;
+  TEditor& e = form.Data();
+  e.Lines().SetText("http://www.example.com/\r\nnext\r\n");
+  int doubleClicks = 0;
+  e.OnDblClick = [&](TObject*) { ++doubleClicks; };
+  const LPARAM at = MAKELPARAM(e.LeftOffset() + 4 * e.CharWidth() + 1, e.TopOffset() + e.RowHeight() + 2);
+  SendMessageA(e.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(e.Handle(), WM_LBUTTONUP, 0, at);
+  SendMessageA(e.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  SendMessageA(e.Handle(), WM_LBUTTONUP, 0, at);
+  EXPECT_EQ(doubleClicks, 1);
+  EXPECT_EQ(e.Row(), 1);
+  EXPECT_EQ(e.Col(), 4);
+}
+
+// Glean's pane wants Return but not Tab: asked about Tab, it lets the dialog manager move
+// the focus on, so a keyboard user who tabs into the pane can tab out again.
+TEST(EditorWindow, TabLeavesThePaneThatWantsReturns) {
+  PaneForm form;
+  TEditor& e = form.Data();
+  ASSERT_TRUE(e.WantReturns());
+  ASSERT_FALSE(e.WantTabs());
+  MSG tab{e.Handle(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+  MSG ret{e.Handle(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  const LRESULT forTab = SendMessageA(e.Handle(), WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&tab));
+  const LRESULT forReturn =
+      SendMessageA(e.Handle(), WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&ret));
+  EXPECT_EQ(forTab & (DLGC_WANTALLKEYS | DLGC_WANTTAB), 0);
+  EXPECT_NE(forReturn & DLGC_WANTALLKEYS, 0);
+}
+
 }  // namespace
 }  // namespace glean::testing

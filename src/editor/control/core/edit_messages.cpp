@@ -170,10 +170,11 @@ std::string CopyText(const TEditorCore& e, bool& box) {
   return e.Selected() ? e.SelText() : std::string();
 }
 
-uint32_t DlgCode(const TEditorCore& e, uint32_t code) {
+uint32_t DlgCode(const TEditorCore& e, uint32_t code, bool tabKey) {
   code |= kWantArrows | kWantChars;
   code = e.WantTabs() ? (code | kWantTab) : (code & ~kWantTab);
   code = e.WantReturns() ? (code | kWantAllKeys) : (code & ~kWantAllKeys);
+  if (tabKey && !e.WantTabs()) code &= ~kWantAllKeys;
   return code;
 }
 

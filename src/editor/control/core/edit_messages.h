@@ -61,6 +61,9 @@ std::string CopyText(const TEditorCore& e, bool& box);
 // WM_GETDLGCODE over the default reply; the flags of the Windows protocol.
 constexpr uint32_t kWantArrows = 0x0001, kWantTab = 0x0002, kWantAllKeys = 0x0004,
                    kWantChars = 0x0080;
-uint32_t DlgCode(const TEditorCore& e, uint32_t defaultCode);
+// `tabKey`: the dialog manager asks about a Tab key. Without WantTabs the pane does not
+// claim it even when it wants all keys, so Tab still moves the focus on: a keyboard
+// user who tabs into the pane must be able to tab out of it.
+uint32_t DlgCode(const TEditorCore& e, uint32_t defaultCode, bool tabKey = false);
 
 }  // namespace glean::edit_msg
