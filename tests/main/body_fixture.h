@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/strings.h"
+#include "harness/desktop.h"
 #include "harness/process.h"
 #include "main/body.h"
 

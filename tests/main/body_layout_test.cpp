@@ -9,17 +9,6 @@
 namespace glean::test {
 namespace {
 
-std::string ClipboardText() {
-  if (!OpenClipboard(nullptr)) return "<closed>";
-  std::string text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    text = static_cast<const char*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
-
 void ExpectBounds(HWND hwnd, int left, int top, int width, int height) {
   RECT r{};
   GetWindowRect(hwnd, &r);

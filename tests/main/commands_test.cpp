@@ -11,17 +11,6 @@
 namespace glean::test {
 namespace {
 
-std::string ClipboardText() {
-  if (!OpenClipboard(nullptr)) return "<closed>";
-  std::string text = "<none>";
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    text = static_cast<const char*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
-
 void SetClipboard(const char* text) {
   ASSERT_TRUE(OpenClipboard(nullptr));
   EmptyClipboard();

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "base/strings.h"
+#include "harness/desktop.h"
 #include "harness/process.h"
 #include "main/glean_copy.h"
 #include "main/menus.h"
@@ -18,44 +19,6 @@ namespace glean::test {
 namespace {
 
 const char kTitle[] = "グリーナ！";
-
-// The first child of `parent` (at any depth) with the class, and the text when given.
-HWND FindChild(HWND parent, const char* className, const char* text = nullptr) {
-  struct Search {
-    const char* cls;
-    const char* text;
-    HWND found;
-  } s{className, text, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        if (ClassName(h) == s->cls && (!s->text || WindowText(h) == s->text)) {
-          s->found = h;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
-
-std::string IniValue(const std::string& ini, const char* key) {
-  char value[256] = {};
-  GetPrivateProfileStringA("common", key, "<absent>", value, sizeof value, ini.c_str());
-  return value;
-}
-
-std::string ClipboardText() {
-  if (!OpenClipboard(nullptr)) return "<closed>";
-  std::string text = "<none>";
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    text = static_cast<const char*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
 
 std::string PaneText(HWND pane) {
   DWORD_PTR length = 0;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "base/strings.h"
+#include "harness/desktop.h"
 #include "harness/process.h"
 #include "main/glean_copy.h"
 
@@ -13,31 +14,6 @@ namespace glean::test {
 namespace {
 
 const char kTitle[] = "グリーナ！";
-
-HWND FindChild(HWND parent, const char* className) {
-  struct Search {
-    const char* cls;
-    HWND found;
-  } s{className, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        if (ClassName(h) == s->cls) {
-          s->found = h;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
-
-std::string IniValue(const std::string& ini, const char* key) {
-  char value[256] = {};
-  GetPrivateProfileStringA("common", key, "<absent>", value, sizeof value, ini.c_str());
-  return value;
-}
 
 // Waits for a message box of `process` captioned with our title, returns its text and
 // presses its button.

@@ -5,32 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "capture/section_headers.h"
+#include "harness/desktop.h"
 #include "harness/process.h"
 #include "main/glean_copy.h"
 
 namespace glean::test {
 namespace {
-
-std::string ClipboardText() {
-  if (!OpenClipboard(nullptr)) return "<closed>";
-  std::string text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(data))) text = p;
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
-
-void PutOnClipboard(const std::string& text) {
-  if (!OpenClipboard(nullptr)) return;
-  EmptyClipboard();
-  HGLOBAL m = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  memcpy(GlobalLock(m), text.c_str(), text.size() + 1);
-  GlobalUnlock(m);
-  SetClipboardData(CF_TEXT, m);
-  CloseClipboard();
-}
 
 void Key(WORD key, bool up) {
   INPUT input{};

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "harness/desktop.h"
 #include "harness/process.h"
 #include "ui/application.h"
 
@@ -67,27 +68,6 @@ class ClipboardEar {
   HWND hwnd_ = nullptr;
   HWND next_ = nullptr;
 };
-
-inline std::string ClipboardNow() {
-  if (!OpenClipboard(nullptr)) return "<closed>";
-  std::string text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(data))) text = p;
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
-
-inline void PutOnClipboard(const std::string& text) {
-  if (!OpenClipboard(nullptr)) return;
-  EmptyClipboard();
-  HGLOBAL m = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  memcpy(GlobalLock(m), text.c_str(), text.size() + 1);
-  GlobalUnlock(m);
-  SetClipboardData(CF_TEXT, m);
-  CloseClipboard();
-}
 
 // Pumps the way the program's loop does, with `window` as the dialog window, until
 // `condition` holds or `timeoutMs` passes.

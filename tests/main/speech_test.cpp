@@ -87,7 +87,7 @@ TEST_F(SpeechTest, WithoutAReaderFocusMovesSayNothingButCtrlMReadsTheLine) {
   Press(VK_SPACE);
   PumpFor(body->Handle(), 300);
   EXPECT_EQ(ear.heard, Heard{});
-  EXPECT_EQ(ClipboardNow(), "ユーザーのコピー");
+  EXPECT_EQ(ClipboardText(), "ユーザーのコピー");
 
   ASSERT_TRUE(PressAndHear(*body, ear, 'M', 1, {VK_CONTROL}));
   EXPECT_EQ(GetFocus(), body->Data().Handle());

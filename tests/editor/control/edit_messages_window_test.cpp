@@ -9,10 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "harness/desktop.h"
 #include "harness/process.h"
 
 namespace glean::testing {
 namespace {
+
+using glean::test::ClipboardText;
 
 std::string PeerPath() {
   char path[MAX_PATH];
@@ -97,19 +100,6 @@ TEST_F(PeerPane, SelectionAndPositions) {
   Send(EM_SETMODIFY, 0);
   EXPECT_EQ(Send(EM_GETMODIFY), 1);  // refused while read-only
   EXPECT_EQ(Send(EM_CANUNDO), 0);
-}
-
-std::string ClipboardText() {
-  std::string text = "<none>";
-  if (!OpenClipboard(nullptr)) return "<closed>";
-  if (HANDLE h = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(h))) {
-      text = p;
-      GlobalUnlock(h);
-    }
-  }
-  CloseClipboard();
-  return text;
 }
 
 TEST_F(PeerPane, CopySetTextAndUndo) {

@@ -1,0 +1,20 @@
+// What the Windows tests read off the desktop: the clipboard, child windows, Glean.ini.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace glean::test {
+
+// The clipboard's text; "<none>" when it holds none, "<closed>" when it cannot be opened.
+std::string ClipboardText();
+void PutOnClipboard(const std::string& text);
+
+// The first child (at any depth) of `parent` with the class and, unless null, the text.
+HWND FindChild(HWND parent, const char* className, const char* text = nullptr);
+
+// A value of a settings file, "<absent>" when the key is missing.
+std::string IniValue(const std::string& ini, const char* key, const char* section = "common");
+
+}  // namespace glean::test
