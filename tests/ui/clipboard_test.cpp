@@ -17,16 +17,23 @@ TEST(Clipboard, ABusyClipboardLosesTheTextAndTheNextGetsThrough) {
   ASSERT_TRUE(ui::PutTextOnClipboard(owner.Get(), "前のお知らせ"));
   HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  bool holding = false;
   std::thread holder([&] {  // another owner keeps the clipboard open
-    const BOOL ok = OpenClipboard(nullptr);
+    // Wine's clipboard may still be busy with the put above for a moment.
+    for (DWORD start = GetTickCount(); !holding && GetTickCount() - start < 10000;) {
+      holding = OpenClipboard(nullptr) != FALSE;
+      if (!holding) Sleep(20);
+    }
     SetEvent(opened);
-    WaitForSingleObject(release, 10000);
-    if (ok) CloseClipboard();
+    WaitForSingleObject(release, 15000);
+    if (holding) CloseClipboard();
   });
-  WaitForSingleObject(opened, 5000);
+  WaitForSingleObject(opened, 15000);
+  ASSERT_TRUE(holding) << "the other owner could not open the clipboard";
   const DWORD start = GetTickCount();
   EXPECT_FALSE(ui::PutTextOnClipboard(owner.Get(), "失われるお知らせ"));
-  EXPECT_LT(GetTickCount() - start, 1000u) << "no waiting for the clipboard";
+  const DWORD took = GetTickCount() - start;
+  EXPECT_LT(took, 1000u) << "no waiting for the clipboard";
   SetEvent(release);
   holder.join();
   EXPECT_EQ(ClipboardText(), "前のお知らせ");
