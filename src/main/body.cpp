@@ -215,7 +215,11 @@ void TBody::FormDestroy() {
 // ---- hints, check box ----
 
 void TBody::AppHint(const std::string& hint) {
-  if (StatusBar1_) StatusBar1_->SetSimpleText(ui::LongHint(hint));
+  if (!StatusBar1_) return;
+  // The pane's hint comes after the move that entered the pane (or left a tool tip that
+  // had popped up over it); over an address the address's own text stays.
+  if (!CurrentLink_.empty() && Data_ && hint == HintOf(Data_->Handle())) return;
+  StatusBar1_->SetSimpleText(ui::LongHint(hint));
 }
 
 void TBody::WinListMouseMove(int x, int y) {
