@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/sjis.h"
-#include "capture/layout/remote_layout.h"
+#include "capture/remote_buffers.h"
 #include "capture/section_headers.h"
 #include "capture/target_messages.h"
 #include "procmem/uProcessMemMgr.h"
@@ -23,40 +23,11 @@ constexpr int kMaxColumns = 4096;
 
 using Manager = std::unique_ptr<TProcessMemMgr>;
 
-Bitness TargetBitness(const TProcessMemMgr& manager) {
-  return manager.Is32BitProcess() ? Bitness::Bits32 : Bitness::Bits64;
-}
-
-LPARAM AsParam(ProcessAddress address) { return static_cast<LPARAM>(address); }
-
-void Write(TProcessMemMgr& m, const StructImage& s, ProcessAddress to) {
-  m.WriteBuffer(s.Data(), to, s.Size());
-}
-void ReadBack(TProcessMemMgr& m, ProcessAddress from, StructImage& s) {
-  m.ReadBuffer(from, s.Data(), s.Size());
-}
-
 // What a text buffer of `size` bytes would have held: at most size - 1 bytes, cut at a
 // character boundary.
 std::string CutToBuffer(std::string text, uint32_t size) {
   if (text.size() >= size) text.resize(sjis::CharBoundaryAtOrBefore(text, size - 1));
   return text;
-}
-
-// The text a control wrote into our buffer of `size` bytes: up to its first zero byte and
-// never past the buffer (a control that fills it to the last byte leaves no terminator).
-std::string ReadTextBuffer(TProcessMemMgr& m, ProcessAddress buffer, uint32_t size) {
-  std::string bytes(size, '\0');
-  m.ReadBuffer(buffer, bytes.data(), size);
-  size_t end = std::min<size_t>(bytes.find('\0'), size - 1);
-  bytes.resize(sjis::CharBoundaryAtOrBefore(bytes, end));
-  return bytes;
-}
-
-// An item's text: in our buffer, or wherever the control pointed the item record.
-std::string ReadItemText(TProcessMemMgr& m, uint64_t pointer, ProcessAddress buffer, uint32_t size) {
-  if (pointer == buffer) return ReadTextBuffer(m, buffer, size);
-  return m.ReadString(static_cast<ProcessAddress>(pointer));
 }
 
 RECT ReadRect(TProcessMemMgr& m, ProcessAddress block) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/sjis.h"
-#include "capture/layout/remote_layout.h"
+#include "capture/remote_buffers.h"
 #include "capture/target_messages.h"
 #include "procmem/uProcessMemMgr.h"
 
@@ -21,25 +21,6 @@ constexpr uint32_t kListViewHitTestSize = 24;
 constexpr int kListBoxTextLimit = 256;
 // A broken control that claims endless columns must not hold the timer tick.
 constexpr int kMaxColumns = 4096;
-
-Bitness TargetBitness(const TProcessMemMgr& m) { return m.Is32BitProcess() ? Bitness::Bits32 : Bitness::Bits64; }
-LPARAM AsParam(ProcessAddress a) { return static_cast<LPARAM>(a); }
-
-// The text the control wrote into our buffer: up to its first zero byte, never past
-// the buffer.
-std::string ReadTextBuffer(TProcessMemMgr& m, ProcessAddress buffer, uint32_t size) {
-  std::string bytes(size, '\0');
-  m.ReadBuffer(buffer, bytes.data(), size);
-  const size_t end = std::min<size_t>(bytes.find('\0'), size - 1);
-  bytes.resize(sjis::CharBoundaryAtOrBefore(bytes, end));
-  return bytes;
-}
-
-// An item's text: in our buffer, or wherever the control pointed the record.
-std::string ReadItemText(TProcessMemMgr& m, uint64_t pointer, ProcessAddress buffer) {
-  if (pointer == buffer) return ReadTextBuffer(m, buffer, kTextSize);
-  return m.ReadString(static_cast<ProcessAddress>(pointer));
-}
 
 // The point relative to the control's window rectangle.
 POINT WindowRelative(HWND hwnd, int x, int y) {
@@ -60,7 +41,7 @@ std::vector<std::string> ColumnHeaders(HWND hwnd, TProcessMemMgr& m, Bitness bit
     m.WriteBuffer(s.Data(), column, s.Size());
     if (!SendToTarget(hwnd, LVM_GETCOLUMNA, static_cast<WPARAM>(k), AsParam(column))) break;
     m.ReadBuffer(column, s.Data(), s.Size());
-    headers.push_back(ReadItemText(m, s.GetPointer(L.pszText), text));
+    headers.push_back(ReadItemText(m, s.GetPointer(L.pszText), text, kTextSize));
   }
   return headers;
 }
@@ -97,7 +78,7 @@ std::string ListViewItemAtPoint(HWND listView, int x, int y, bool announcing) {
     m->WriteString("", text);  // a cell the control does not answer reads as empty
     SendToTarget(listView, LVM_GETITEMA, 0, AsParam(item));
     m->ReadBuffer(item, s.Data(), s.Size());
-    const std::string value = ReadItemText(*m, s.GetPointer(L.pszText), text);
+    const std::string value = ReadItemText(*m, s.GetPointer(L.pszText), text, kTextSize);
     if (value.empty()) continue;
     const std::string& header = j < static_cast<int>(headers.size()) ? headers[static_cast<size_t>(j)] : std::string();
     if (!header.empty() && header != " ") result += "《" + header + "》";
@@ -136,7 +117,7 @@ std::string TreeViewItemAtPoint(HWND treeView, int x, int y) {
   m->WriteString("", text);
   if (!SendToTarget(treeView, TVM_GETITEMA, 0, AsParam(item))) return {};
   m->ReadBuffer(item, s.Data(), s.Size());
-  return ReadItemText(*m, s.GetPointer(L.pszText), text);
+  return ReadItemText(*m, s.GetPointer(L.pszText), text, kTextSize);
 }
 
 std::string ListBoxItemAtPoint(HWND listBox, int x, int y) {

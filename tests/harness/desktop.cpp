@@ -50,6 +50,17 @@ HWND FindChild(HWND parent, const char* className, const char* text) {
   return s.found;
 }
 
+std::string WindowTextOf(HWND hwnd) {
+  DWORD_PTR length = 0;
+  SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+  std::string text(length + 1, '\0');
+  DWORD_PTR got = 0;
+  SendMessageTimeoutA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, 5000, &got);
+  text.resize(got);
+  return text;
+}
+
 std::string IniValue(const std::string& ini, const char* key, const char* section) {
   char value[1024] = {};
   GetPrivateProfileStringA(section, key, "<absent>", value, sizeof value, ini.c_str());

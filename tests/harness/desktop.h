@@ -14,6 +14,9 @@ void PutOnClipboard(const std::string& text);
 // The first child (at any depth) of `parent` with the class and, unless null, the text.
 HWND FindChild(HWND parent, const char* className, const char* text = nullptr);
 
+// A window's whole text through WM_GETTEXT, with a timeout for a window that hangs.
+std::string WindowTextOf(HWND hwnd);
+
 // A value of a settings file, "<absent>" when the key is missing.
 std::string IniValue(const std::string& ini, const char* key, const char* section = "common");
 

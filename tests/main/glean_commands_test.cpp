@@ -20,16 +20,7 @@ namespace {
 
 const char kTitle[] = "グリーナ！";
 
-std::string PaneText(HWND pane) {
-  DWORD_PTR length = 0;
-  SendMessageTimeoutA(pane, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
-  std::string text(length + 1, '\0');
-  DWORD_PTR got = 0;
-  SendMessageTimeoutA(pane, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                      5000, &got);
-  text.resize(got);
-  return text;
-}
+std::string PaneText(HWND pane) { return WindowTextOf(pane); }
 
 // The message box's text; its button pressed.
 std::string Dismiss(HWND box, WPARAM button = IDOK) {

@@ -76,16 +76,7 @@ bool PaneAnswersEditMessages(HWND pane) {
   return lines > 0;  // an edit control always has a line
 }
 
-std::vector<std::string> PaneLines(HWND pane) {
-  DWORD_PTR length = 0;
-  SendMessageTimeoutA(pane, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
-  std::string text(length + 1, '\0');
-  DWORD_PTR got = 0;
-  SendMessageTimeoutA(pane, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                      5000, &got);
-  text.resize(got);
-  return SplitLines(text);
-}
+std::vector<std::string> PaneLines(HWND pane) { return SplitLines(WindowTextOf(pane)); }
 
 void PressKey(WORD key) {
   INPUT input[2] = {};

@@ -1,0 +1,35 @@
+// Records and text buffers placed in another process for its controls to fill: shared by
+// the capture's readers and the pointer reader.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "capture/layout/remote_layout.h"
+#include "procmem/uProcessMemMgr.h"
+
+namespace glean::capture {
+
+inline Bitness TargetBitness(const TProcessMemMgr& m) {
+  return m.Is32BitProcess() ? Bitness::Bits32 : Bitness::Bits64;
+}
+inline LPARAM AsParam(ProcessAddress address) { return static_cast<LPARAM>(address); }
+
+inline void Write(TProcessMemMgr& m, const StructImage& s, ProcessAddress to) {
+  m.WriteBuffer(s.Data(), to, s.Size());
+}
+inline void ReadBack(TProcessMemMgr& m, ProcessAddress from, StructImage& s) {
+  m.ReadBuffer(from, s.Data(), s.Size());
+}
+
+// The text a control wrote into our buffer of `size` bytes: up to its first zero byte and
+// never past the buffer (a control that fills it to the last byte leaves no terminator).
+std::string ReadTextBuffer(TProcessMemMgr& m, ProcessAddress buffer, uint32_t size);
+
+// An item's text: in our buffer of `size` bytes, or wherever the control pointed the
+// item record.
+std::string ReadItemText(TProcessMemMgr& m, uint64_t pointer, ProcessAddress buffer, uint32_t size);
+
+}  // namespace glean::capture
