@@ -7,6 +7,7 @@
 
 #include "base/sjis.h"
 #include "capture/remote_buffers.h"
+#include "capture/remote_items.h"
 #include "capture/section_headers.h"
 #include "capture/target_messages.h"
 #include "procmem/uProcessMemMgr.h"
@@ -18,8 +19,6 @@ constexpr uint32_t kListViewTextSize = 200;
 constexpr uint32_t kTreeViewTextSize = 1024;
 constexpr uint32_t kBarTextSize = 255;
 constexpr uint32_t kRectSize = 16;
-// A broken control that claims endless columns must not keep the capture going.
-constexpr int kMaxColumns = 4096;
 
 using Manager = std::unique_ptr<TProcessMemMgr>;
 
@@ -47,45 +46,15 @@ RECT ToScreen(const RECT& item, const RECT& window) {
 struct ListViewReader {
   CapturedText& out;
   HWND hwnd;
-  TProcessMemMgr& m;
-  Bitness bits;
-  ProcessAddress text, column, item;
+  RemoteListView list;
   std::vector<std::string> titles;
-
-  void ReadColumnTitles() {
-    const auto& L = ListViewColumn(bits);
-    for (int c = 0; c < kMaxColumns; ++c) {
-      StructImage s(L.size, bits);
-      s.PutU32(L.mask, LVCF_TEXT);
-      s.PutPointer(L.pszText, text);
-      s.PutU32(L.cchTextMax, kListViewTextSize);
-      Write(m, s, column);
-      if (!SendToTarget(hwnd, LVM_GETCOLUMNA, static_cast<WPARAM>(c), AsParam(column))) break;
-      ReadBack(m, column, s);
-      titles.push_back(ReadItemText(m, s.GetPointer(L.pszText), text, kListViewTextSize));
-    }
-  }
 
   int Columns() const { return std::max<int>(1, static_cast<int>(titles.size())); }
 
   void ReadCells(int row) {
-    const auto& L = ListViewItem(bits);
     for (int c = 0; c < Columns(); ++c) {
-      StructImage s(L.size, bits);
-      s.PutU32(L.mask, LVIF_TEXT);
-      s.PutU32(L.iItem, static_cast<uint32_t>(row));
-      s.PutU32(L.iSubItem, static_cast<uint32_t>(c));
-      s.PutPointer(L.pszText, text);
-      s.PutU32(L.cchTextMax, kListViewTextSize);
-      Write(m, s, item);
-      if (!SendToTarget(hwnd, LVM_GETITEMA, 0, AsParam(item))) continue;
-      ReadBack(m, item, s);  // the control may point pszText at a buffer of its own
-      std::string cell = ReadItemText(m, s.GetPointer(L.pszText), text, kListViewTextSize);
-      if (cell.empty()) continue;
-      std::string prefix;
-      if (c < static_cast<int>(titles.size()) && !titles[c].empty() && titles[c] != " ")
-        prefix = "《" + titles[c] + "》";
-      out.Add(prefix + cell);
+      std::string cell = list.Cell(row, c);
+      if (!cell.empty()) out.Add(ColumnPrefix(titles, c) + cell);
     }
   }
 
@@ -129,12 +98,8 @@ struct ListViewReader {
 
 void ReadListView(CapturedText& out, HWND listView) {
   Manager m = CreateMemMgrForWindow(listView);
-  Bitness bits = TargetBitness(*m);
-  ProcessAddress text = m->AllocMem(kListViewTextSize);
-  ProcessAddress column = m->AllocMem(static_cast<uint32_t>(ListViewColumn(bits).size));
-  ProcessAddress item = m->AllocMem(static_cast<uint32_t>(ListViewItem(bits).size));
-  ListViewReader reader{out, listView, *m, bits, text, column, item, {}};
-  reader.ReadColumnTitles();
+  ListViewReader reader{out, listView, RemoteListView(listView, *m, kListViewTextSize), {}};
+  reader.titles = reader.list.ColumnTitles();
   if (SendToTarget(listView, LVM_GETSELECTEDCOUNT) >= 2)
     reader.ReadSelectedRows();
   else
@@ -148,26 +113,14 @@ void ReadTreeView(CapturedText& out, HWND treeView) {
   int count = static_cast<int>(SendToTarget(treeView, TVM_GETVISIBLECOUNT));
   if (count <= 0) return;
   Manager m = CreateMemMgrForWindow(treeView);
-  Bitness bits = TargetBitness(*m);
-  const auto& L = TreeViewItem(bits);
+  const Bitness bits = TargetBitness(*m);
   ProcessAddress text = m->AllocMem(kTreeViewTextSize);
-  ProcessAddress block = m->AllocMem(static_cast<uint32_t>(L.size));
-  auto handleOf = [&](LRESULT r) {
-    return bits == Bitness::Bits32 ? static_cast<uint64_t>(static_cast<uint32_t>(r))
-                                   : static_cast<uint64_t>(r);
-  };
-  uint64_t item = handleOf(SendToTarget(treeView, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0));
+  ProcessAddress record = m->AllocMem(static_cast<uint32_t>(TreeViewItem(bits).size));
+  uint64_t item = TreeItemHandle(bits, SendToTarget(treeView, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0));
   for (int n = 0; item != 0 && n < count; ++n) {
     out.AddHeaderOnce(kTreeViewHeader);
-    StructImage s(L.size, bits);
-    s.PutU32(L.mask, TVIF_TEXT);
-    s.PutPointer(L.hItem, item);
-    s.PutPointer(L.pszText, text);
-    s.PutU32(L.cchTextMax, kTreeViewTextSize);
-    Write(*m, s, block);
-    SendToTarget(treeView, TVM_GETITEMA, 0, AsParam(block));
-    out.Add(ReadTextBuffer(*m, text, kTreeViewTextSize));
-    item = handleOf(SendToTarget(treeView, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, static_cast<LPARAM>(item)));
+    out.Add(TreeItemText(treeView, *m, item, record, text, kTreeViewTextSize));
+    item = TreeItemHandle(bits, SendToTarget(treeView, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, static_cast<LPARAM>(item)));
   }
 }
 
