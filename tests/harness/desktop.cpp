@@ -19,15 +19,20 @@ std::string ClipboardText() {
   return text;
 }
 
-void PutOnClipboard(const std::string& text) {
-  if (!OpenClipboard(nullptr)) return;
+bool PutOnClipboard(const std::string& text, const char* alsoAs) {
+  if (!OpenClipboard(nullptr)) return false;
   EmptyClipboard();
-  if (HGLOBAL m = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-    std::memcpy(GlobalLock(m), text.c_str(), text.size() + 1);
-    GlobalUnlock(m);
-    if (!SetClipboardData(CF_TEXT, m)) GlobalFree(m);
-  }
+  auto put = [&](UINT format) {
+    if (HGLOBAL m = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
+      std::memcpy(GlobalLock(m), text.c_str(), text.size() + 1);
+      GlobalUnlock(m);
+      if (!SetClipboardData(format, m)) GlobalFree(m);
+    }
+  };
+  put(CF_TEXT);
+  if (alsoAs) put(RegisterClipboardFormatA(alsoAs));
   CloseClipboard();
+  return true;
 }
 
 HWND FindChild(HWND parent, const char* className, const char* text) {
@@ -48,17 +53,6 @@ HWND FindChild(HWND parent, const char* className, const char* text) {
       },
       reinterpret_cast<LPARAM>(&s));
   return s.found;
-}
-
-std::string WindowTextOf(HWND hwnd) {
-  DWORD_PTR length = 0;
-  SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
-  std::string text(length + 1, '\0');
-  DWORD_PTR got = 0;
-  SendMessageTimeoutA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                      SMTO_ABORTIFHUNG, 5000, &got);
-  text.resize(got);
-  return text;
 }
 
 std::string IniValue(const std::string& ini, const char* key, const char* section) {

@@ -9,13 +9,12 @@ namespace glean::test {
 
 // The clipboard's text; "<none>" when it holds none, "<closed>" when it cannot be opened.
 std::string ClipboardText();
-void PutOnClipboard(const std::string& text);
+// The text as CF_TEXT and, unless null, under the registered format `alsoAs` too; false when
+// the clipboard cannot be opened.
+bool PutOnClipboard(const std::string& text, const char* alsoAs = nullptr);
 
 // The first child (at any depth) of `parent` with the class and, unless null, the text.
 HWND FindChild(HWND parent, const char* className, const char* text = nullptr);
-
-// A window's whole text through WM_GETTEXT, with a timeout for a window that hangs.
-std::string WindowTextOf(HWND hwnd);
 
 // A value of a settings file, "<absent>" when the key is missing.
 std::string IniValue(const std::string& ini, const char* key, const char* section = "common");

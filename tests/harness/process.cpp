@@ -95,11 +95,15 @@ void TestProcess::Terminate() {
 }
 
 std::string WindowText(HWND hwnd) {
-  int n = static_cast<int>(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0));
-  std::string s(static_cast<size_t>(n) + 1, '\0');
-  int got = static_cast<int>(SendMessageA(hwnd, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data())));
-  s.resize(static_cast<size_t>(got < 0 ? 0 : got));
-  return s;
+  // With a timeout: a window that hangs fails the test instead of holding it.
+  DWORD_PTR length = 0;
+  SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+  std::string text(length + 1, '\0');
+  DWORD_PTR got = 0;
+  SendMessageTimeoutA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, 5000, &got);
+  text.resize(got < text.size() ? got : 0);
+  return text;
 }
 
 std::string ClassName(HWND hwnd) {

@@ -20,7 +20,7 @@ namespace {
 
 const char kTitle[] = "グリーナ！";
 
-std::string PaneText(HWND pane) { return WindowTextOf(pane); }
+std::string PaneText(HWND pane) { return WindowText(pane); }
 
 // The message box's text; its button pressed.
 std::string Dismiss(HWND box, WPARAM button = IDOK) {

@@ -76,7 +76,7 @@ bool PaneAnswersEditMessages(HWND pane) {
   return lines > 0;  // an edit control always has a line
 }
 
-std::vector<std::string> PaneLines(HWND pane) { return SplitLines(WindowTextOf(pane)); }
+std::vector<std::string> PaneLines(HWND pane) { return SplitLines(WindowText(pane)); }
 
 void PressKey(WORD key) {
   INPUT input[2] = {};

@@ -121,52 +121,31 @@ TEST_F(PeerPane, CopySetTextAndUndo) {
   EXPECT_EQ(Send(WM_GETTEXTLENGTH), 6);  // refused while read-only
 }
 
-std::string PaneText(HWND pane) {
-  char buf[256] = {};
-  SendMessageA(pane, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
-  return buf;
-}
-
-bool PutClipboard(const std::string& text, bool box) {
-  if (!OpenClipboard(nullptr)) return false;
-  EmptyClipboard();
-  auto put = [&](UINT format) {
-    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(mem), text.c_str(), text.size() + 1);
-    GlobalUnlock(mem);
-    if (!SetClipboardData(format, mem)) GlobalFree(mem);
-  };
-  put(CF_TEXT);
-  if (box) put(RegisterClipboardFormatA("TEditor Box Type"));
-  CloseClipboard();
-  return true;
-}
-
 TEST_F(PeerPane, ReplaceClearCutAndPasteFromAnotherProcess) {
   Send(EM_SETSEL, 1, 5);
   EXPECT_EQ(Send(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("XY")), 0);
-  EXPECT_EQ(PaneText(pane), "aXYd\r\nあい漢字");
+  EXPECT_EQ(test::WindowText(pane), "aXYd\r\nあい漢字");
   DWORD start = 0, end = 0;
   Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, 3u);  // after the inserted text
   EXPECT_EQ(end, 3u);
   EXPECT_EQ(Send(EM_CANUNDO), 1);
   EXPECT_EQ(Send(EM_UNDO), 1);
-  EXPECT_EQ(PaneText(pane), "ab\r\ncd\r\nあい漢字");
+  EXPECT_EQ(test::WindowText(pane), "ab\r\ncd\r\nあい漢字");
 
   Send(EM_SETSEL, 8, 10);  // あ
   Send(WM_CLEAR);
-  EXPECT_EQ(PaneText(pane), "ab\r\ncd\r\nい漢字");
+  EXPECT_EQ(test::WindowText(pane), "ab\r\ncd\r\nい漢字");
   Send(EM_SETSEL, 4, 6);
   Send(WM_CUT);
   EXPECT_EQ(ClipboardText(), "cd");
-  EXPECT_EQ(PaneText(pane), "ab\r\n\r\nい漢字");
-  ASSERT_TRUE(PutClipboard("Q\r\nR", false));
+  EXPECT_EQ(test::WindowText(pane), "ab\r\n\r\nい漢字");
+  ASSERT_TRUE(test::PutOnClipboard("Q\r\nR"));
   Send(EM_SETSEL, 1, 1);
   Send(WM_PASTE);
-  EXPECT_EQ(PaneText(pane), "aQ\r\nRb\r\n\r\nい漢字");
+  EXPECT_EQ(test::WindowText(pane), "aQ\r\nRb\r\n\r\nい漢字");
 
-  const std::string before = PaneText(pane);
+  const std::string before = test::WindowText(pane);
   Send(EM_SETREADONLY, 1);
   Send(EM_SETSEL, 0, 2);
   Send(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("Z"));
@@ -174,19 +153,19 @@ TEST_F(PeerPane, ReplaceClearCutAndPasteFromAnotherProcess) {
   Send(WM_PASTE);
   Send(WM_CUT);
   EXPECT_EQ(ClipboardText(), "");  // a refused cut still empties the clipboard's text
-  EXPECT_EQ(PaneText(pane), before);
+  EXPECT_EQ(test::WindowText(pane), before);
 }
 
 TEST_F(PeerPane, ABoxFromAnotherProgramGoesInAsABlockPlainTextAsLines) {
-  ASSERT_TRUE(PutClipboard("12\r\n34\r\n", true));
+  ASSERT_TRUE(test::PutOnClipboard("12\r\n34\r\n", "TEditor Box Type"));
   Send(EM_SETSEL, 1, 1);
   Send(WM_PASTE);
-  EXPECT_EQ(PaneText(pane), "a12b\r\nc34d\r\nあい漢字");
+  EXPECT_EQ(test::WindowText(pane), "a12b\r\nc34d\r\nあい漢字");
   EXPECT_EQ(Send(EM_UNDO), 1);
-  ASSERT_TRUE(PutClipboard("12\r\n34\r\n", false));
+  ASSERT_TRUE(test::PutOnClipboard("12\r\n34\r\n"));
   Send(EM_SETSEL, 1, 1);
   Send(WM_PASTE);
-  EXPECT_EQ(PaneText(pane), "a12\r\n34\r\nb\r\ncd\r\nあい漢字");
+  EXPECT_EQ(test::WindowText(pane), "a12\r\n34\r\nb\r\ncd\r\nあい漢字");
 }
 
 // Real key strokes go to the foreground window's focus: the peer's pane.
@@ -221,35 +200,35 @@ TEST_F(PeerPane, ABoxCopiedInThePaneReachesThisProcessWithItsMark) {
   // And back: pasted at the end of row 1, as a block.
   Send(EM_SETSEL, 6, 6);
   Send(WM_PASTE);
-  EXPECT_EQ(PaneText(pane), "ab\r\ncda\r\nあcい漢字\r\n");
+  EXPECT_EQ(test::WindowText(pane), "ab\r\ncda\r\nあcい漢字\r\n");
 }
 
 TEST_F(PeerPane, KeyboardInputAsPostedKeyAndCharacterMessages) {
   auto post = [&](UINT msg, WPARAM wp) { PostMessageA(pane, msg, wp, msg == WM_KEYDOWN ? 1 : 0); };
   auto waitFor = [&](const std::string& text) {
-    return test::WaitUntil([&] { return PaneText(pane) == text; }, 3000);
+    return test::WaitUntil([&] { return test::WindowText(pane) == text; }, 3000);
   };
   Send(EM_SETSEL, 2, 2);  // the end of row 0
   post(WM_CHAR, 'x');
-  EXPECT_TRUE(waitFor("abx\r\ncd\r\nあい漢字")) << PaneText(pane);
+  EXPECT_TRUE(waitFor("abx\r\ncd\r\nあい漢字")) << test::WindowText(pane);
   post(WM_KEYDOWN, VK_RIGHT);  // NextLine: to the start of row 1
   post(WM_KEYDOWN, VK_DELETE);
-  EXPECT_TRUE(waitFor("abx\r\nd\r\nあい漢字")) << PaneText(pane);
+  EXPECT_TRUE(waitFor("abx\r\nd\r\nあい漢字")) << test::WindowText(pane);
   post(WM_CHAR, 0x82);  // う as its two bytes
   post(WM_CHAR, 0xA4);
-  EXPECT_TRUE(waitFor("abx\r\nうd\r\nあい漢字")) << PaneText(pane);
+  EXPECT_TRUE(waitFor("abx\r\nうd\r\nあい漢字")) << test::WindowText(pane);
   post(WM_CHAR, VK_BACK);
-  EXPECT_TRUE(waitFor("abx\r\nd\r\nあい漢字")) << PaneText(pane);
+  EXPECT_TRUE(waitFor("abx\r\nd\r\nあい漢字")) << test::WindowText(pane);
   post(WM_CHAR, VK_RETURN);
-  EXPECT_TRUE(waitFor("abx\r\n\r\nd\r\nあい漢字")) << PaneText(pane);
+  EXPECT_TRUE(waitFor("abx\r\n\r\nd\r\nあい漢字")) << test::WindowText(pane);
   post(WM_KEYDOWN, VK_END);
   post(WM_KEYDOWN, VK_DELETE);  // the end of row 2 joins row 3
-  EXPECT_TRUE(waitFor("abx\r\n\r\ndあい漢字")) << PaneText(pane);
+  EXPECT_TRUE(waitFor("abx\r\n\r\ndあい漢字")) << test::WindowText(pane);
   Send(EM_SETREADONLY, 1);
   post(WM_CHAR, 'y');
   post(WM_KEYDOWN, VK_DELETE);
   Sleep(200);
-  EXPECT_EQ(PaneText(pane), "abx\r\n\r\ndあい漢字");
+  EXPECT_EQ(test::WindowText(pane), "abx\r\n\r\ndあい漢字");
 }
 
 }  // namespace
