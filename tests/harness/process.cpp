@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "win/os_error.h"
+#include "win/window_text.h"
 
 namespace glean::test {
 
@@ -95,15 +96,7 @@ void TestProcess::Terminate() {
 }
 
 std::string WindowText(HWND hwnd) {
-  // With a timeout: a window that hangs fails the test instead of holding it.
-  DWORD_PTR length = 0;
-  SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
-  std::string text(length + 1, '\0');
-  DWORD_PTR got = 0;
-  SendMessageTimeoutA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                      SMTO_ABORTIFHUNG, 5000, &got);
-  text.resize(got < text.size() ? got : 0);
-  return text;
+  return win::WholeWindowText(hwnd, 5000);  // a window that hangs fails the test, not holds it
 }
 
 std::string ClassName(HWND hwnd) {

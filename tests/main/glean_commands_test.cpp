@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "base/strings.h"
+#include "harness/input.h"
 #include "harness/desktop.h"
 #include "harness/process.h"
 #include "main/glean_copy.h"
@@ -49,24 +50,6 @@ std::vector<std::string> ComboItems(HWND combo) {
 }
 
 int ListCount(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
-
-void Press(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> input;
-  for (WORD k : keys) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = k;
-    input.push_back(i);
-  }
-  for (auto k = keys.end(); k != keys.begin();) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = *--k;
-    i.ki.dwFlags = KEYEVENTF_KEYUP;
-    input.push_back(i);
-  }
-  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
-}
 
 HWND FocusOf(const TestProcess& process, HWND window) {
   GUITHREADINFO info{};
@@ -126,13 +109,13 @@ TEST_F(GleanCommands, ShortcutsWorkInTheProgramsOwnLoop) {
   SetForegroundWindow(body_);
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == body_; }));
   HWND combo = FindChild(body_, "ComboBox");
-  Press({VK_F12});
+  Press(VK_F12);
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(combo) && !IsWindowVisible(list_); })) << "compact";
-  Press({VK_F12});
+  Press(VK_F12);
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(list_); })) << "normal again";
-  Press({VK_CONTROL, 'M'});
+  Press('M', {VK_CONTROL});
   EXPECT_TRUE(WaitUntil([&] { return FocusOf(glean_, body_) == pane_; })) << "Ctrl+M: the pane";
-  Press({VK_CONTROL, 'L'});
+  Press('L', {VK_CONTROL});
   EXPECT_TRUE(WaitUntil([&] { return FocusOf(glean_, body_) == list_; })) << "Ctrl+L: the list";
   Close();
 }
@@ -276,9 +259,9 @@ TEST_F(SettingsDialog, StandsAtItsPlaceWithItsControls) {
   // The label's access key reaches the combo box; Esc cancels.
   SetForegroundWindow(dialog_);
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog_; }));
-  Press({VK_MENU, 'N'});
+  Press('N', {VK_MENU});
   EXPECT_TRUE(WaitUntil([&] { return GetParent(FocusOf(glean_, dialog_)) == combo_; }));
-  Press({VK_ESCAPE});
+  Press(VK_ESCAPE);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog_); }));
   Close();
 }
@@ -351,7 +334,7 @@ TEST_F(SettingsDialog, ChoosingAnEntryWithTheKeyboardSetsTheListButtons) {
   SetForegroundWindow(dialog_);
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog_; }));
   SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(combo_), TRUE);
-  Press({VK_DOWN});
+  Press(VK_DOWN);
   EXPECT_TRUE(WaitUntil([&] { return Enabled(delete_) && !Enabled(add_); })) << WindowText(edit_);
   Click("ｷｬﾝｾﾙ(&C)");
   Close();

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "base/strings.h"
+#include "harness/input.h"
 #include "harness/desktop.h"
 #include "harness/process.h"
 #include "main/glean_copy.h"
@@ -78,14 +79,6 @@ bool PaneAnswersEditMessages(HWND pane) {
 
 std::vector<std::string> PaneLines(HWND pane) { return SplitLines(WindowText(pane)); }
 
-void PressKey(WORD key) {
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_KEYBOARD;
-  input[0].ki.wVk = input[1].ki.wVk = key;
-  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, input, sizeof(INPUT));
-}
-
 TEST(GleanProcess, ThePaneShowsTheFirstCaptureAndAnEntryChosenWithTheKeyboard) {
   GleanCopy copy;
   ASSERT_TRUE(copy.Copied());
@@ -108,8 +101,8 @@ TEST(GleanProcess, ThePaneShowsTheFirstCaptureAndAnEntryChosenWithTheKeyboard) {
   SetForegroundWindow(body);
   // The list has the focus after the search. The search marks its entry selected but not
   // focused, so the first Down may only focus entry 0 (and capture it again).
-  PressKey(VK_DOWN);
-  if (!WaitUntil([&] { return PaneLines(pane) == captureOf(lower); }, 2000)) PressKey(VK_DOWN);
+  Press(VK_DOWN);
+  if (!WaitUntil([&] { return PaneLines(pane) == captureOf(lower); }, 2000)) Press(VK_DOWN);
   EXPECT_TRUE(WaitUntil([&] { return PaneLines(pane) == captureOf(lower); })) << "the second entry";
 }
 

@@ -5,27 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "capture/section_headers.h"
+#include "harness/input.h"
 #include "harness/desktop.h"
 #include "harness/process.h"
 #include "main/glean_copy.h"
 
 namespace glean::test {
 namespace {
-
-void Key(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &input, sizeof input);
-}
-
-void Press(WORD key, std::initializer_list<WORD> modifiers = {}) {
-  for (WORD m : modifiers) Key(m, false);
-  Key(key, false);
-  Key(key, true);
-  for (WORD m : modifiers) Key(m, true);
-}
 
 bool Hears(const std::string& text) {
   return WaitUntil([&] { return ClipboardText() == text; });

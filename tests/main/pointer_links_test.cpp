@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "../../tools/sample-app/sample_ids.h"
+#include "harness/input.h"
 #include "main/body_fixture.h"
 #include "main/menus.h"
 #include "main/shell_open.h"
@@ -13,15 +14,6 @@ namespace glean::test {
 namespace {
 
 namespace ids = sample_app::all;
-
-void MoveMouse(int x, int y) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = static_cast<LONG>((x * 65536LL + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN));
-  input.mi.dy = static_cast<LONG>((y * 65536LL + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN));
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &input, sizeof input);
-}
 
 // The status bar's text, read into room enough for any of ours (its length answer
 // counts UTF-16 units here, fewer than the bytes of a Japanese text).
@@ -122,7 +114,7 @@ TEST_F(PaneTest, TheMouseOverAnAddressShowsTheHandAndMakesItCurrent) {
   // comes through.
   auto moveUntil = [&](POINT p, auto condition) {
     for (int nudge = 0; nudge < 3; ++nudge) {
-      MoveMouse(p.x + nudge, p.y);
+      MoveMouse({p.x + nudge, p.y});
       if (PumpUntil(body->Handle(), condition, 1500)) return true;
     }
     return false;
@@ -168,7 +160,7 @@ TEST_F(PaneTest, ShiftF10OpensThePopupAtTheCaret) {
   pane.SetRowCol(1, 4);
   const POINT caret = CaretPointer(pane);
   const int lowered = pane.FontHeight() / 2;
-  MoveMouse(5, 5);  // the mouse is elsewhere
+  MoveMouse({5, 5});  // the mouse is elsewhere
   PumpFor(body->Handle(), 100);
   g_menuSeen = false;
   UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseMenu);
@@ -226,7 +218,7 @@ class PointerTest : public PaneTest {
   // Taps Shift with the pointer at `p` and waits until the pointer reader showed a new
   // text, or for `waitMs` (a few of its 200 ms ticks, where nothing must be shown).
   static void TapAt(TBody& body, POINT p, const std::string& before = "", int waitMs = 3000) {
-    MoveMouse(p.x, p.y);
+    MoveMouse(p);
     PumpUntil(body.Handle(), [&] {
       POINT at{};
       GetCursorPos(&at);

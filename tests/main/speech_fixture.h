@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "harness/input.h"
 #include "harness/desktop.h"
 #include "harness/process.h"
 #include "ui/application.h"
@@ -89,22 +90,6 @@ bool PumpUntil(HWND window, F condition, int timeoutMs = 5000) {
 // Runs the loop for a while, for the cases where nothing must happen.
 inline void PumpFor(HWND window, int ms) {
   PumpUntil(window, [] { return false; }, ms);
-}
-
-inline void Key(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &input, sizeof input);
-}
-
-// A key pressed and released, with the modifiers held around it.
-inline void Press(WORD key, std::initializer_list<WORD> modifiers = {}) {
-  for (WORD m : modifiers) Key(m, false);
-  Key(key, false);
-  Key(key, true);
-  for (WORD m : modifiers) Key(m, true);
 }
 
 }  // namespace glean::test

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "harness/input.h"
 #include "harness/desktop.h"
 #include "harness/process.h"
 
@@ -168,19 +169,6 @@ TEST_F(PeerPane, ABoxFromAnotherProgramGoesInAsABlockPlainTextAsLines) {
   EXPECT_EQ(test::WindowText(pane), "a12\r\n34\r\nb\r\ncd\r\nあい漢字");
 }
 
-// Real key strokes go to the foreground window's focus: the peer's pane.
-void Keys(std::initializer_list<std::pair<WORD, bool>> strokes) {
-  std::vector<INPUT> in;
-  for (auto [key, up] : strokes) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = key;
-    i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    in.push_back(i);
-  }
-  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-}
-
 TEST_F(PeerPane, ABoxCopiedInThePaneReachesThisProcessWithItsMark) {
   HWND form = GetAncestor(pane, GA_ROOT);
   SetForegroundWindow(form);
@@ -188,9 +176,9 @@ TEST_F(PeerPane, ABoxCopiedInThePaneReachesThisProcessWithItsMark) {
     GTEST_SKIP() << "the peer's window does not come to the foreground here";
   Send(EM_SETSEL, 0, 0);
   // Ctrl+K (the own menu's box mode), then Shift+Right, Shift+Down.
-  Keys({{VK_CONTROL, false}, {'K', false}, {'K', true}, {VK_CONTROL, true}});
-  Keys({{VK_SHIFT, false}, {VK_RIGHT, false}, {VK_RIGHT, true}, {VK_DOWN, false}, {VK_DOWN, true},
-        {VK_SHIFT, true}});
+  test::Press('K', {VK_CONTROL});
+  test::Press(VK_RIGHT, {VK_SHIFT});
+  test::Press(VK_DOWN, {VK_SHIFT});
   const UINT boxFormat = RegisterClipboardFormatA("TEditor Box Type");
   ASSERT_TRUE(test::WaitUntil([&] {
     Send(WM_COPY);

@@ -5,12 +5,15 @@
 #include <windows.h>
 
 #include "editor/control/editor_resources.h"
+#include "harness/input.h"
 #include "harness/process.h"
 #include "pane_form.h"
 
 namespace glean::testing {
 namespace {
 
+using glean::test::MouseButton;
+using glean::test::MoveMouse;
 using glean::test::WaitUntil;
 
 void Pump() {
@@ -128,29 +131,17 @@ TEST(EditorWindow, ARealMouseClickAndDragSelect) {
     ClientToScreen(e.Handle(), &p);
     return p;
   };
-  auto send = [](DWORD flags) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flags;
-    SendInput(1, &in, sizeof in);
-  };
-  POINT p = screenPoint(2, 1);
-  SetCursorPos(p.x, p.y);
-  send(MOUSEEVENTF_LEFTDOWN);
-  send(MOUSEEVENTF_LEFTUP);
+  MouseButton(MOUSEEVENTF_LEFTDOWN, screenPoint(2, 1));
+  MouseButton(MOUSEEVENTF_LEFTUP, screenPoint(2, 1));
   ASSERT_TRUE(WaitUntil([&] { return e.Row() == 1 && e.Col() == 2; }, 3000))
       << e.Row() << "," << e.Col();
   EXPECT_EQ(GetFocus(), e.Handle());
   // Press at column 1 of row 0, move to column 5, release: "bcde".
-  p = screenPoint(1, 0);
-  SetCursorPos(p.x, p.y);
-  send(MOUSEEVENTF_LEFTDOWN);
+  MouseButton(MOUSEEVENTF_LEFTDOWN, screenPoint(1, 0));
   ASSERT_TRUE(WaitUntil([&] { return e.Row() == 0 && e.Col() == 1; }, 3000));
-  p = screenPoint(5, 0);
-  SetCursorPos(p.x, p.y);
-  send(MOUSEEVENTF_MOVE);
+  MoveMouse(screenPoint(5, 0));
   ASSERT_TRUE(WaitUntil([&] { return e.Col() == 5; }, 3000));
-  send(MOUSEEVENTF_LEFTUP);
+  MouseButton(MOUSEEVENTF_LEFTUP, screenPoint(5, 0));
   WaitUntil([] { return false; }, 100);
   EXPECT_EQ(e.SelText(), "bcde");
 }
