@@ -7,6 +7,8 @@
 #include <io.h>
 #include <string>
 
+#include "win/window_text.h"
+
 int main() {
   _setmode(_fileno(stdout), _O_BINARY);
   HWND body = nullptr;
@@ -23,13 +25,7 @@ int main() {
     std::fputs("Glean のペインは空です（まだペインがありません）。\n", stdout);
     return 0;
   }
-  DWORD_PTR length = 0;
-  SendMessageTimeoutA(pane, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
-  std::string text(length + 1, '\0');
-  DWORD_PTR got = 0;
-  SendMessageTimeoutA(pane, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                      SMTO_ABORTIFHUNG, 5000, &got);
-  text.resize(got);
+  const std::string text = glean::win::WholeWindowText(pane, 5000);
   if (text.empty()) {
     std::fputs("Glean のペインは空です。\n", stdout);
     return 0;
