@@ -21,6 +21,17 @@ bool IsTreeView(const std::string& c) { return c == "SysTreeView32" || c == "TTr
 bool IsStatusBar(const std::string& c) { return c == "msctls_statusbar32" || c == "TStatusBar"; }
 bool IsToolBar(const std::string& c) { return c == "ToolbarWindow32" || c == "TToolBar"; }
 
+// The window by its whole title, as FindWindowA finds it, but passing over hidden windows
+// above a visible one: the list offers only visible windows, and a program's hidden
+// helper window of the same title would read as empty in its place.
+HWND FindChosenWindow(const char* title) {
+  constexpr int kMaxSameTitle = 10000;  // the Z order may change while we walk it
+  HWND w = nullptr;
+  for (int i = 0; i < kMaxSameTitle && (w = FindWindowExA(nullptr, w, nullptr, title)); ++i)
+    if (IsWindowVisible(w)) return w;
+  return FindWindowA(nullptr, title);
+}
+
 BOOL CALLBACK EnumChildWindowProc(HWND child, LPARAM parameter) {
   CaptureChild(*reinterpret_cast<CapturedText*>(parameter), child);
   return TRUE;
@@ -120,7 +131,7 @@ CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions
   if (request.SelectedTitle == kDesktopTitle && !FindWindowA(nullptr, kDesktopTitle)) {
     ListDesktopFolder(DesktopFolderFor(request.WindowsFolder), lines);
   } else {
-    HWND window = FindWindowA(nullptr, request.SelectedTitle.c_str());
+    HWND window = FindChosenWindow(request.SelectedTitle.c_str());
     if (!window) return CaptureOutcome::WindowNotFound;
     out.AddHeader(kTitleHeader);
     out.Add(request.SelectedTitle);

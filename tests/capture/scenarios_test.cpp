@@ -57,6 +57,22 @@ TEST(Titles, TwoWindowsWithOneTitleCaptureTheTopmost) {
             1);
 }
 
+TEST(Titles, AHiddenWindowOfTheSameTitleAboveTheChosenOneIsPassedOver) {
+  // The list offers visible windows only; a program's hidden helper window with the
+  // same title, made later and so above it, must not be read in its place.
+  test::OwnWindow shown("glean hidden twin");
+  ASSERT_NE(CreateWindowA("STATIC", "見える窓のラベル", WS_CHILD | WS_VISIBLE, 10, 10, 200, 20, shown.Get(),
+                          nullptr, GetModuleHandleA(nullptr), nullptr),
+            nullptr);
+  test::OwnWindow hidden("glean hidden twin", "GleanTestWindow", false);
+  ASSERT_EQ(FindWindowA(nullptr, "glean hidden twin"), hidden.Get()) << "the hidden one must lie on top";
+  EXPECT_LINES(Capture("glean hidden twin", SampleOptions()).lines,
+               (Lines{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", "glean hidden twin", "", "∇ ｽﾀﾃｨｯｸﾃｷｽﾄ ∇", "見える窓のラベル"}));
+  // With no visible window of that title left, the hidden one is still found.
+  ShowWindow(shown.Get(), SW_HIDE);
+  EXPECT_EQ(Capture("glean hidden twin", SampleOptions()).outcome, CaptureOutcome::Captured);
+}
+
 TEST(ListBoxes, OnlyTheFirstThousandSelectedItemsAndExactlyThree) {
   SampleApp app("manysel", "glean many selected");
   ASSERT_NE(app.Window(), nullptr);
