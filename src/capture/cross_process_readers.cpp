@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "base/sjis.h"
@@ -133,9 +134,12 @@ struct KeptItem {
   std::string text;
 };
 
+// `itemRect` gives an item's rectangle in the bar's client coordinates, or nothing when
+// the bar has none for it (a hidden button): such an item gets no hit row, since the
+// rectangle block still holds the item before it and the row would lie on that item.
 void WriteBarItems(CapturedText& out, HWND bar, const std::vector<KeptItem>& kept,
                    const char* header, bool skipEmptyLines,
-                   const std::function<RECT(int)>& itemRect) {
+                   const std::function<std::optional<RECT>(int)>& itemRect) {
   if (kept.empty()) return;
   RECT window{};
   GetWindowRect(bar, &window);
@@ -143,9 +147,14 @@ void WriteBarItems(CapturedText& out, HWND bar, const std::vector<KeptItem>& kep
   out.AddHeader(header);
   for (const auto& k : kept) {
     if (!(skipEmptyLines && k.text.empty())) out.Add(k.text);
-    out.AddHit(k.text, ToScreen(itemRect(k.position), window));
+    if (std::optional<RECT> r = itemRect(k.position)) out.AddHit(k.text, ToScreen(*r, window));
   }
   out.EndSection();
+}
+
+std::optional<RECT> ItemRect(TProcessMemMgr& m, HWND bar, UINT message, int position, ProcessAddress block) {
+  if (!SendToTarget(bar, message, static_cast<WPARAM>(position), AsParam(block))) return std::nullopt;
+  return ReadRect(m, block);
 }
 }  // namespace
 
@@ -167,10 +176,8 @@ void ReadStatusBar(CapturedText& out, HWND statusBar) {
     LRESULT r = SendToTarget(statusBar, SB_GETTEXTA, static_cast<WPARAM>(p), AsParam(text));
     if (r > 0) kept.push_back({p, CutToBuffer(m->ReadString(text), kBarTextSize)});
   }
-  WriteBarItems(out, statusBar, kept, kStatusBarHeader, true, [&](int p) {
-    SendToTarget(statusBar, SB_GETRECT, static_cast<WPARAM>(p), AsParam(rect));
-    return ReadRect(*m, rect);
-  });
+  WriteBarItems(out, statusBar, kept, kStatusBarHeader, true,
+                [&](int p) { return ItemRect(*m, statusBar, SB_GETRECT, p, rect); });
 }
 
 void ReadToolBar(CapturedText& out, HWND toolBar) {
@@ -203,10 +210,8 @@ void ReadToolBar(CapturedText& out, HWND toolBar) {
     std::string t = CutToBuffer(m->ReadString(text), kBarTextSize);
     if (!t.empty()) kept.push_back({b, t});
   }
-  WriteBarItems(out, toolBar, kept, kToolBarHeader, false, [&](int b) {
-    SendToTarget(toolBar, TB_GETITEMRECT, static_cast<WPARAM>(b), AsParam(rect));
-    return ReadRect(*m, rect);
-  });
+  WriteBarItems(out, toolBar, kept, kToolBarHeader, false,
+                [&](int b) { return ItemRect(*m, toolBar, TB_GETITEMRECT, b, rect); });
 }
 
 }  // namespace glean::capture

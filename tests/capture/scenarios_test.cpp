@@ -73,6 +73,35 @@ TEST(Titles, AHiddenWindowOfTheSameTitleAboveTheChosenOneIsPassedOver) {
   EXPECT_EQ(Capture("glean hidden twin", SampleOptions()).outcome, CaptureOutcome::Captured);
 }
 
+TEST(ToolBars, AHiddenButtonIsReadButGetsNoPlaceOnTheScreen) {
+  test::OwnWindow w("glean hidden button");
+  HWND bar = CreateWindowA(TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | TBSTYLE_LIST, 0, 0, 400, 28,
+                           w.Get(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(bar, nullptr);
+  SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageA(bar, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
+  const char* texts[] = {"一つ目", "隠れた", "三つ目"};
+  for (int i = 0; i < 3; ++i) {
+    std::string list = std::string(texts[i]) + '\0';
+    TBBUTTON b{};
+    b.idCommand = i + 1;
+    b.iBitmap = I_IMAGENONE;
+    b.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE | BTNS_SHOWTEXT;
+    b.fsState = static_cast<BYTE>(TBSTATE_ENABLED | (i == 1 ? TBSTATE_HIDDEN : 0));
+    b.iString = SendMessageA(bar, TB_ADDSTRINGA, 0, reinterpret_cast<LPARAM>(list.c_str()));
+    SendMessageA(bar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&b));
+  }
+  CaptureRun run = Capture("glean hidden button", SampleOptions());
+  EXPECT_LINES(run.lines, (Lines{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", "glean hidden button", "", "∇ ﾂｰﾙﾊﾞｰ ∇", "一つ目", "隠れた",
+                                 "三つ目", ""}));
+  // A row for the hidden button would lie on the rectangle asked for before it, where
+  // the pointer would read the hidden text over the first button.
+  ASSERT_EQ(run.hits.size(), 2u);
+  EXPECT_EQ(run.hits[0].Text, "一つ目");
+  EXPECT_EQ(run.hits[1].Text, "三つ目");
+  EXPECT_GE(run.hits[1].Left, run.hits[0].Right);
+}
+
 TEST(ListBoxes, OnlyTheFirstThousandSelectedItemsAndExactlyThree) {
   SampleApp app("manysel", "glean many selected");
   ASSERT_NE(app.Window(), nullptr);
