@@ -49,6 +49,10 @@ std::string ToShiftJis(const std::wstring& text) {
 }
 
 std::string GetListBoxItemText(HWND hwnd, int index, int limit) {
+  // An owner-drawn list without strings keeps a value of the program's own per item,
+  // which LB_GETTEXT hands out in place of a text: there is nothing to read.
+  const LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_STYLE);
+  if ((style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) && !(style & LBS_HASSTRINGS)) return {};
   LRESULT length = SendToTargetW(hwnd, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length == LB_ERR || length <= 0) return {};
   std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');

@@ -26,9 +26,9 @@ LRESULT SendToTargetW(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0);
 // WM_GETTEXT with room for `limit` bytes (the text is cut there).
 std::string GetTargetText(HWND hwnd, int limit);
 
-// List-box and combo-box item texts, asked for in UTF-16 and converted to code page 932
-// (the A forms return UTF-16 bytes across processes under Wine); at most `limit` bytes,
-// cut at a character boundary. Empty when the item does not exist.
+// List-box item texts, asked for in UTF-16 and converted to code page 932 (the A forms
+// return UTF-16 bytes across processes under Wine); at most `limit` bytes, cut at a
+// character boundary. Empty when the item does not exist or the list keeps no strings.
 std::string GetListBoxItemText(HWND hwnd, int index, int limit);
 
 // Converts UTF-16 to code page 932.

@@ -102,6 +102,23 @@ TEST(ToolBars, AHiddenButtonIsReadButGetsNoPlaceOnTheScreen) {
   EXPECT_GE(run.hits[1].Left, run.hits[0].Right);
 }
 
+TEST(ListBoxes, AnOwnerDrawnListWithoutStringsGivesNoText) {
+  // Such a list keeps a value of the program's own per item, which LB_GETTEXT hands out
+  // in place of a text: read as characters it is rubbish ("AAAA" here).
+  test::OwnWindow w("glean list without strings");
+  const DWORD kinds[] = {LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS};
+  for (DWORD kind : kinds) {
+    HWND list = CreateWindowA("LISTBOX", "", WS_CHILD | WS_VISIBLE | kind, 10, 10, 200, 100, w.Get(), nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(list, nullptr);
+    const char* text = "文字列の項目";
+    LPARAM item = (kind & LBS_HASSTRINGS) ? reinterpret_cast<LPARAM>(text) : static_cast<LPARAM>(0x0041004100410041);
+    SendMessageA(list, LB_ADDSTRING, 0, item);
+  }
+  EXPECT_LINES(Capture("glean list without strings", SampleOptions()).lines,
+               (Lines{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", "glean list without strings", "", "∇ ﾘｽﾄ項目 ∇", "文字列の項目", ""}));
+}
+
 TEST(ListBoxes, OnlyTheFirstThousandSelectedItemsAndExactlyThree) {
   SampleApp app("manysel", "glean many selected");
   ASSERT_NE(app.Window(), nullptr);
