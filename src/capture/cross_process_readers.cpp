@@ -160,6 +160,8 @@ std::optional<RECT> ItemRect(TProcessMemMgr& m, HWND bar, UINT message, int posi
 
 void ReadStatusBar(CapturedText& out, HWND statusBar) {
   int parts = static_cast<int>(SendToTarget(statusBar, SB_GETPARTS, 255, 0));
+  // A bar in simple mode shows one text and answers every part with it: read it once.
+  if (parts > 1 && SendToTarget(statusBar, SB_ISSIMPLE)) parts = 1;
   Manager m = CreateMemMgrForWindow(statusBar);
   // The buffer is sized from the longest part, so no text can overrun it. The length
   // may come in UTF-16 units (Wine) while the text comes in bytes: room for two each.

@@ -102,6 +102,21 @@ TEST(ToolBars, AHiddenButtonIsReadButGetsNoPlaceOnTheScreen) {
   EXPECT_GE(run.hits[1].Left, run.hits[0].Right);
 }
 
+TEST(StatusBars, ASimpleModeBarIsReadOnce) {
+  test::OwnWindow w("glean simple status");
+  HWND bar = CreateWindowA(STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, w.Get(), nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(bar, nullptr);
+  int rights[] = {100, 200, -1};
+  SendMessageA(bar, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(rights));
+  for (int p = 0; p < 3; ++p) SendMessageA(bar, SB_SETTEXTA, p, reinterpret_cast<LPARAM>(Format("部分%d", p).c_str()));
+  SendMessageA(bar, SB_SIMPLE, TRUE, 0);
+  SendMessageA(bar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>("簡易表示の文"));
+  CaptureRun run = Capture("glean simple status", SampleOptions());
+  EXPECT_LINES(run.lines, (Lines{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", "glean simple status", "", "∇ ｽﾃｰﾀｽﾊﾞｰ ∇", "簡易表示の文", ""}));
+  EXPECT_EQ(run.hits.size(), 1u);
+}
+
 TEST(ListBoxes, AnOwnerDrawnListWithoutStringsGivesNoText) {
   // Such a list keeps a value of the program's own per item, which LB_GETTEXT hands out
   // in place of a text: read as characters it is rubbish ("AAAA" here).
