@@ -38,6 +38,14 @@ TextKind KindOf(HWND child, const std::string& className) {
   return TextKind::Static;
 }
 
+// A drop-down list drawn by its program without strings shows a value of the program's
+// own as its window text: read as characters it is rubbish, so it has no text.
+bool IsComboWithoutStrings(HWND combo) {
+  const LONG_PTR style = GetWindowLongPtrA(combo, GWL_STYLE);
+  return (style & 3) == CBS_DROPDOWNLIST && (style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) &&
+         !(style & CBS_HASSTRINGS);
+}
+
 void AddHitForWindow(CapturedText& out, const std::string& text, HWND child) {
   RECT r;
   if (GetWindowRect(child, &r)) out.AddHit(text, r);
@@ -94,6 +102,7 @@ void ReadChildText(CapturedText& out, HWND child) {
   if (text.empty() || text == out.LastChildText) return;
   const CaptureOptions& options = out.Options();
   TextKind kind = KindOf(child, ClassNameOf(child));
+  if (kind == TextKind::Combo && IsComboWithoutStrings(child)) return;
   switch (kind) {
     case TextKind::Edit:
     case TextKind::Combo: {

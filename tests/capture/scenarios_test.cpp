@@ -134,6 +134,22 @@ TEST(ListBoxes, AnOwnerDrawnListWithoutStringsGivesNoText) {
                (Lines{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", "glean list without strings", "", "∇ ﾘｽﾄ項目 ∇", "文字列の項目", ""}));
 }
 
+TEST(ComboBoxes, AnOwnerDrawnDropDownListWithoutStringsGivesNoText) {
+  test::OwnWindow w("glean combo without strings");
+  const DWORD kinds[] = {CBS_OWNERDRAWFIXED, CBS_OWNERDRAWFIXED | CBS_HASSTRINGS};
+  for (DWORD kind : kinds) {
+    HWND combo = CreateWindowA("COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | kind, 10, 10, 200, 100,
+                               w.Get(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(combo, nullptr);
+    const char* text = "文字列の項目";
+    LPARAM item = (kind & CBS_HASSTRINGS) ? reinterpret_cast<LPARAM>(text) : static_cast<LPARAM>(0x0041004100410041);
+    SendMessageA(combo, CB_ADDSTRING, 0, item);
+    SendMessageA(combo, CB_SETCURSEL, 0, 0);
+  }
+  EXPECT_LINES(Capture("glean combo without strings", SampleOptions()).lines,
+               (Lines{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", "glean combo without strings", "", "∇ ｺﾝﾎﾞﾎﾞｯｸｽ ∇", "文字列の項目", ""}));
+}
+
 TEST(ListBoxes, OnlyTheFirstThousandSelectedItemsAndExactlyThree) {
   SampleApp app("manysel", "glean many selected");
   ASSERT_NE(app.Window(), nullptr);
