@@ -36,9 +36,11 @@ BOOL CALLBACK EnumTopWindowProc(HWND hwnd, LPARAM parameter) {
   if (title[0] == '\0') return TRUE;
   if (std::strcmp(title, "Program Manager") == 0) return TRUE;
   if (std::strcmp(title, "グリーナ！") == 0) return TRUE;
-  if (IsNoAccessTitle(title, *state->noAccess)) return TRUE;
   std::string full = FullWindowTitle(hwnd);
   if (full.size() < std::strlen(title)) full = title;  // the window changed meanwhile
+  // The whole title, since the window is captured by it: a blocked word past the cut
+  // must keep the window out of reach as well.
+  if (IsNoAccessTitle(full, *state->noAccess)) return TRUE;
   state->out->Add({title, full, GetSmallWindowIcon(hwnd)});
   return TRUE;
 }

@@ -94,6 +94,16 @@ TEST(WindowSearch, LongTitlesAreShownCutButKeptWholeForFindingTheWindow) {
   ASSERT_NE(at, l.fullTitles.end());
   EXPECT_EQ(l.titles[at - l.fullTitles.begin()], title.substr(0, 254));
   EXPECT_EQ(Capture(title, SampleOptions()).outcome, CaptureOutcome::Captured);
+
+  // A blocked word past the cut blocks the window too, since it is captured by its
+  // whole title.
+  TStringList block;
+  block.Add("秘密");
+  TitledWindow secret(std::string("glean long ") + std::string(280, 'y') + " 秘密の窓");
+  Listed blocked = Search(block);
+  EXPECT_FALSE(std::any_of(blocked.fullTitles.begin(), blocked.fullTitles.end(),
+                           [](const std::string& t) { return t.find("秘密") != std::string::npos; }));
+  EXPECT_TRUE(Has(blocked.fullTitles, title));
 }
 
 TEST(WindowSearch, IconsAreCopiedAndReleased) {
