@@ -1,6 +1,8 @@
 // Captures of the sample app's smaller scenarios: windows without children, equal and
 // blank titles, many selected items, texts longer than the buffers, a broken list view,
-// a hung program, and the desktop entry.
+// a hung program, and the desktop entry; and windows of the test's own with controls set
+// up as some programs do (hidden twins, hidden buttons, simple status bars, owner-drawn
+// lists without strings).
 #include <algorithm>
 
 #include "base/errors.h"
@@ -117,37 +119,26 @@ TEST(StatusBars, ASimpleModeBarIsReadOnce) {
   EXPECT_EQ(run.hits.size(), 1u);
 }
 
-TEST(ListBoxes, AnOwnerDrawnListWithoutStringsGivesNoText) {
-  // Such a list keeps a value of the program's own per item, which LB_GETTEXT hands out
-  // in place of a text: read as characters it is rubbish ("AAAA" here).
-  test::OwnWindow w("glean list without strings");
-  const DWORD kinds[] = {LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS};
-  for (DWORD kind : kinds) {
-    HWND list = CreateWindowA("LISTBOX", "", WS_CHILD | WS_VISIBLE | kind, 10, 10, 200, 100, w.Get(), nullptr,
+TEST(OwnerDrawnLists, WithoutStringsTheyGiveNoText) {
+  // Such a list keeps a value of the program's own per item, which LB_GETTEXT and the
+  // drop-down list's window text hand out in place of a text: read as characters it is
+  // rubbish ("AAAA" here). The same lists with strings are read.
+  test::OwnWindow w("glean lists without strings");
+  auto add = [&](const char* cls, DWORD style, UINT addMessage, bool strings) {
+    HWND list = CreateWindowA(cls, "", WS_CHILD | WS_VISIBLE | style, 10, 10, 200, 100, w.Get(), nullptr,
                               GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(list, nullptr);
-    const char* text = "文字列の項目";
-    LPARAM item = (kind & LBS_HASSTRINGS) ? reinterpret_cast<LPARAM>(text) : static_cast<LPARAM>(0x0041004100410041);
-    SendMessageA(list, LB_ADDSTRING, 0, item);
+    SendMessageA(list, addMessage, 0,
+                 strings ? reinterpret_cast<LPARAM>("文字列の項目") : static_cast<LPARAM>(0x0041004100410041));
+    SendMessageA(list, CB_SETCURSEL, 0, 0);
+  };
+  for (bool strings : {false, true}) {
+    add("LISTBOX", LBS_OWNERDRAWFIXED | (strings ? LBS_HASSTRINGS : 0), LB_ADDSTRING, strings);
+    add("COMBOBOX", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | (strings ? CBS_HASSTRINGS : 0), CB_ADDSTRING, strings);
   }
-  EXPECT_LINES(Capture("glean list without strings", SampleOptions()).lines,
-               (Lines{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", "glean list without strings", "", "∇ ﾘｽﾄ項目 ∇", "文字列の項目", ""}));
-}
-
-TEST(ComboBoxes, AnOwnerDrawnDropDownListWithoutStringsGivesNoText) {
-  test::OwnWindow w("glean combo without strings");
-  const DWORD kinds[] = {CBS_OWNERDRAWFIXED, CBS_OWNERDRAWFIXED | CBS_HASSTRINGS};
-  for (DWORD kind : kinds) {
-    HWND combo = CreateWindowA("COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | kind, 10, 10, 200, 100,
-                               w.Get(), nullptr, GetModuleHandleA(nullptr), nullptr);
-    ASSERT_NE(combo, nullptr);
-    const char* text = "文字列の項目";
-    LPARAM item = (kind & CBS_HASSTRINGS) ? reinterpret_cast<LPARAM>(text) : static_cast<LPARAM>(0x0041004100410041);
-    SendMessageA(combo, CB_ADDSTRING, 0, item);
-    SendMessageA(combo, CB_SETCURSEL, 0, 0);
-  }
-  EXPECT_LINES(Capture("glean combo without strings", SampleOptions()).lines,
-               (Lines{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", "glean combo without strings", "", "∇ ｺﾝﾎﾞﾎﾞｯｸｽ ∇", "文字列の項目", ""}));
+  EXPECT_LINES(Capture("glean lists without strings", SampleOptions()).lines,
+               (Lines{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", "glean lists without strings", "", "∇ ﾘｽﾄ項目 ∇", "文字列の項目", "",
+                      "∇ ｺﾝﾎﾞﾎﾞｯｸｽ ∇", "文字列の項目", ""}));
 }
 
 TEST(ListBoxes, OnlyTheFirstThousandSelectedItemsAndExactlyThree) {
