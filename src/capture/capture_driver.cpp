@@ -8,6 +8,7 @@
 #include "capture/in_process_readers.h"
 #include "capture/section_headers.h"
 #include "capture/target_messages.h"
+#include "capture/window_search.h"
 
 namespace glean::capture {
 
@@ -21,15 +22,31 @@ bool IsTreeView(const std::string& c) { return c == "SysTreeView32" || c == "TTr
 bool IsStatusBar(const std::string& c) { return c == "msctls_statusbar32" || c == "TStatusBar"; }
 bool IsToolBar(const std::string& c) { return c == "ToolbarWindow32" || c == "TToolBar"; }
 
-// The window by its whole title, as FindWindowA finds it, but passing over hidden windows
-// above a visible one: the list offers only visible windows, and a program's hidden
-// helper window of the same title would read as empty in its place.
-HWND FindChosenWindow(const char* title) {
-  constexpr int kMaxSameTitle = 10000;  // the Z order may change while we walk it
-  HWND w = nullptr;
-  for (int i = 0; i < kMaxSameTitle && (w = FindWindowExA(nullptr, w, nullptr, title)); ++i)
-    if (IsWindowVisible(w)) return w;
-  return FindWindowA(nullptr, title);
+// The top-level window with the whole title, the first in Z order as with FindWindowA,
+// but with two differences. Hidden windows above a visible one are passed over: the list
+// offers only visible windows, and a program's hidden helper window of the same title
+// would read as empty in its place. And titles are compared exactly as the list holds
+// them, in code page 932: FindWindowA compares the window's own characters, so a title
+// with one the code page lacks ("?" in the list) would never be found.
+struct TitleSearch {
+  const std::string* title;
+  HWND visible = nullptr;
+  HWND any = nullptr;
+};
+
+BOOL CALLBACK MatchTitle(HWND hwnd, LPARAM parameter) {
+  auto* search = reinterpret_cast<TitleSearch*>(parameter);
+  if (WholeWindowTitle(hwnd) != *search->title) return TRUE;
+  if (!search->any) search->any = hwnd;
+  if (!IsWindowVisible(hwnd)) return TRUE;
+  search->visible = hwnd;
+  return FALSE;
+}
+
+HWND FindChosenWindow(const std::string& title) {
+  TitleSearch search{&title};
+  EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
+  return search.visible ? search.visible : search.any;
 }
 
 BOOL CALLBACK EnumChildWindowProc(HWND child, LPARAM parameter) {
@@ -131,7 +148,7 @@ CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions
   if (request.SelectedTitle == kDesktopTitle && !FindWindowA(nullptr, kDesktopTitle)) {
     ListDesktopFolder(DesktopFolderFor(request.WindowsFolder), lines);
   } else {
-    HWND window = FindChosenWindow(request.SelectedTitle.c_str());
+    HWND window = FindChosenWindow(request.SelectedTitle);
     if (!window) return CaptureOutcome::WindowNotFound;
     out.AddHeader(kTitleHeader);
     out.Add(request.SelectedTitle);

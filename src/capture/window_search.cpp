@@ -16,14 +16,6 @@ struct EnumState {
   WindowEntries* out;
 };
 
-std::string FullWindowTitle(HWND hwnd) {
-  int length = GetWindowTextLengthA(hwnd);
-  if (length <= 0) return {};
-  std::vector<char> buffer(static_cast<size_t>(length) + 2, '\0');
-  int got = GetWindowTextA(hwnd, buffer.data(), static_cast<int>(buffer.size()));
-  return std::string(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
-}
-
 BOOL CALLBACK EnumTopWindowProc(HWND hwnd, LPARAM parameter) {
   auto* state = reinterpret_cast<EnumState*>(parameter);
   char className[256] = {};
@@ -36,7 +28,7 @@ BOOL CALLBACK EnumTopWindowProc(HWND hwnd, LPARAM parameter) {
   if (title[0] == '\0') return TRUE;
   if (std::strcmp(title, "Program Manager") == 0) return TRUE;
   if (std::strcmp(title, "グリーナ！") == 0) return TRUE;
-  std::string full = FullWindowTitle(hwnd);
+  std::string full = WholeWindowTitle(hwnd);
   if (full.size() < std::strlen(title)) full = title;  // the window changed meanwhile
   // The whole title, since the window is captured by it: a blocked word past the cut
   // must keep the window out of reach as well.
@@ -49,6 +41,14 @@ bool EqualsIgnoringCase(const std::string& a, const char* b) {
   return lstrcmpiA(a.c_str(), b) == 0;
 }
 }  // namespace
+
+std::string WholeWindowTitle(HWND hwnd) {
+  int length = GetWindowTextLengthA(hwnd);
+  if (length <= 0) return {};
+  std::vector<char> buffer(static_cast<size_t>(length) + 2, '\0');
+  int got = GetWindowTextA(hwnd, buffer.data(), static_cast<int>(buffer.size()));
+  return std::string(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
+}
 
 void WindowEntries::Clear() {
   for (auto& e : entries_)

@@ -37,6 +37,9 @@ class WindowEntries {
   std::vector<WindowEntry> entries_;
 };
 
+// The window's whole title in code page 932 (a character the code page lacks is "?").
+std::string WholeWindowTitle(HWND hwnd);
+
 // True when some entry of `noAccess` occurs in `title` (byte-wise, case-sensitive).
 bool IsNoAccessTitle(const std::string& title, const TStrings& noAccess);
 

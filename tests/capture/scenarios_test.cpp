@@ -75,6 +75,26 @@ TEST(Titles, AHiddenWindowOfTheSameTitleAboveTheChosenOneIsPassedOver) {
   EXPECT_EQ(Capture("glean hidden twin", SampleOptions()).outcome, CaptureOutcome::Captured);
 }
 
+TEST(Titles, ATitleWithCharactersOutsideTheCodePageIsFoundByItsListedForm) {
+  // The list holds the title in code page 932, where a character it lacks becomes "?";
+  // the window must still be found by that form.
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = L"GleanUnicodeTestWindow";
+  RegisterClassW(&wc);
+  HWND w = CreateWindowW(wc.lpszClassName, L"glean \xD55C\xAD6D\x8A9E \U0001F3B5 窓", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                         10, 10, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+  ASSERT_NE(w, nullptr);
+  char listed[256] = {};
+  GetWindowTextA(w, listed, 255);
+  EXPECT_NE(std::string(listed).find('?'), std::string::npos) << listed;
+  CaptureRun run = Capture(listed, SampleOptions());
+  DestroyWindow(w);
+  EXPECT_EQ(run.outcome, CaptureOutcome::Captured);
+  EXPECT_LINES(run.lines, (Lines{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", listed, "", "読み込み可能な文字データがありません。"}));
+}
+
 TEST(ToolBars, AHiddenButtonIsReadButGetsNoPlaceOnTheScreen) {
   test::OwnWindow w("glean hidden button");
   HWND bar = CreateWindowA(TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | TBSTYLE_LIST, 0, 0, 400, 28,
