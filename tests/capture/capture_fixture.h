@@ -59,6 +59,12 @@ inline CaptureOptions SampleOptions() {
   return o;
 }
 
+// A control in a window of the test's own, for controls set up as the sample app's are not.
+inline HWND AddChild(HWND parent, const char* cls, const char* text, DWORD style, int width = 200, int height = 100) {
+  return CreateWindowA(cls, text, WS_CHILD | WS_VISIBLE | style, 10, 10, width, height, parent, nullptr,
+                       GetModuleHandleA(nullptr), nullptr);
+}
+
 inline RECT WindowRectOf(HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);

@@ -63,9 +63,7 @@ TEST(Titles, AHiddenWindowOfTheSameTitleAboveTheChosenOneIsPassedOver) {
   // The list offers visible windows only; a program's hidden helper window with the
   // same title, made later and so above it, must not be read in its place.
   test::OwnWindow shown("glean hidden twin");
-  ASSERT_NE(CreateWindowA("STATIC", "見える窓のラベル", WS_CHILD | WS_VISIBLE, 10, 10, 200, 20, shown.Get(),
-                          nullptr, GetModuleHandleA(nullptr), nullptr),
-            nullptr);
+  ASSERT_NE(AddChild(shown.Get(), "STATIC", "見える窓のラベル", 0, 200, 20), nullptr);
   test::OwnWindow hidden("glean hidden twin", "GleanTestWindow", false);
   ASSERT_EQ(FindWindowA(nullptr, "glean hidden twin"), hidden.Get()) << "the hidden one must lie on top";
   EXPECT_LINES(Capture("glean hidden twin", SampleOptions()).lines,
@@ -97,8 +95,7 @@ TEST(Titles, ATitleWithCharactersOutsideTheCodePageIsFoundByItsListedForm) {
 
 TEST(ToolBars, AHiddenButtonIsReadButGetsNoPlaceOnTheScreen) {
   test::OwnWindow w("glean hidden button");
-  HWND bar = CreateWindowA(TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | TBSTYLE_LIST, 0, 0, 400, 28,
-                           w.Get(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND bar = AddChild(w.Get(), TOOLBARCLASSNAMEA, "", TBSTYLE_LIST, 400, 28);
   ASSERT_NE(bar, nullptr);
   SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageA(bar, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
@@ -126,8 +123,7 @@ TEST(ToolBars, AHiddenButtonIsReadButGetsNoPlaceOnTheScreen) {
 
 TEST(StatusBars, ASimpleModeBarIsReadOnce) {
   test::OwnWindow w("glean simple status");
-  HWND bar = CreateWindowA(STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, w.Get(), nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+  HWND bar = AddChild(w.Get(), STATUSCLASSNAMEA, "", 0);
   ASSERT_NE(bar, nullptr);
   int rights[] = {100, 200, -1};
   SendMessageA(bar, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(rights));
@@ -145,8 +141,7 @@ TEST(OwnerDrawnLists, WithoutStringsTheyGiveNoText) {
   // rubbish ("AAAA" here). The same lists with strings are read.
   test::OwnWindow w("glean lists without strings");
   auto add = [&](const char* cls, DWORD style, UINT addMessage, bool strings) {
-    HWND list = CreateWindowA(cls, "", WS_CHILD | WS_VISIBLE | style, 10, 10, 200, 100, w.Get(), nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
+    HWND list = AddChild(w.Get(), cls, "", style);
     ASSERT_NE(list, nullptr);
     SendMessageA(list, addMessage, 0,
                  strings ? reinterpret_cast<LPARAM>("文字列の項目") : static_cast<LPARAM>(0x0041004100410041));
