@@ -136,8 +136,10 @@ void TBody::ClearWordWrapTicks() {
   menus_->SetChecked(menu::W2, false);
 }
 
+// The two switches toggle what the window shows: their ticks are set only as the view
+// menu opens, and a command can arrive before that (a stored state, a mouse capture).
 void TBody::B1Click() {
-  const bool on = !menus_->Checked(menu::B1);
+  const bool on = !AlwsFrgrnd_->Checked();
   menus_->SetChecked(menu::B1, on);
   AlwsFrgrnd_->SetChecked(on);
   SetTopmost(on);
@@ -159,7 +161,7 @@ void TBody::M1Click() {
 }
 
 void TBody::C2Click() {
-  const bool compact = !menus_->Checked(menu::C2);
+  const bool compact = !view_.compact_style;
   menus_->SetChecked(menu::C2, compact);
   SetCompactMode(compact);
   Announce(compact ? texts::kCompactOn : texts::kCompactOff);

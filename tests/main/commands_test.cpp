@@ -224,6 +224,24 @@ TEST_F(CommandTest, TheLayoutToggleSaysWhichLayoutItSwitchedTo) {
   EXPECT_FALSE(body->Data().WordWrap());
 }
 
+// A shortcut from the stored state, before any menu has opened: the switches toggle what
+// the window shows, not a tick that no menu has set yet.
+TEST_F(CommandTest, ShortcutsToggleTheStoredLayoutAndAlwaysOnTopBeforeAnyMenuOpens) {
+  WriteIni("[common]\r\ncompact_style=1\r\nalways_foreground=1\r\n");
+  auto body = StartBody();
+  ASSERT_TRUE(body->View().compact_style);
+  ASSERT_TRUE(body->AlwsFrgrnd().Checked());
+  Command(*body, menu::C2);
+  EXPECT_FALSE(body->View().compact_style);
+  EXPECT_TRUE(body->WinList().Visible());
+  Command(*body, menu::B1);
+  EXPECT_FALSE(body->AlwsFrgrnd().Checked());
+  EXPECT_FALSE(body->Menus().Checked(menu::B1));
+  Command(*body, menu::C2);
+  EXPECT_TRUE(body->View().compact_style);
+  EXPECT_TRUE(body->Menus().Checked(menu::C2));
+}
+
 TEST_F(CommandTest, TheHelpMenuOpensTheReadmeBesideTheProgramAndTheProductPage) {
   std::vector<std::string> opened;
   SetShellOpener([&](HWND, const std::string& target) { opened.push_back(target); });
