@@ -153,17 +153,16 @@ void TSettei::CreateControls() {
   SetWindowTextA(hwnd_, kCaption);
   RECT frame{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kDialogStyle, FALSE, WS_EX_DLGMODALFRAME);
-  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  RECT work{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
-               work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
   // A frame of another size than asked for (a theme's border) still gets the client size.
   RECT client{};
   GetClientRect(hwnd_, &client);
-  if (client.right != kClientWidth || client.bottom != kClientHeight)
-    SetWindowPos(hwnd_, nullptr, 0, 0, width + kClientWidth - client.right, height + kClientHeight - client.bottom,
-                 SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+  width += kClientWidth - client.right;
+  height += kClientHeight - client.bottom;
+  // Centred on the whole screen, wherever the bars at its edges stand.
+  SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
+               width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 
   LOGFONTA lf{};
   lf.lfHeight = -kFontPixels;
