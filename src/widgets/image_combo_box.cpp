@@ -33,10 +33,8 @@ void TImageComboBox::SetImageList(HIMAGELIST list) {
   UpdateItemHeight();
 }
 
-void TImageComboBox::SetFontKeepingHeight(HFONT font) {
-  SetFont(font);
-  UpdateItemHeight();
-}
+// The item height follows in WindowProc, whoever sets the font.
+void TImageComboBox::SetFontKeepingHeight(HFONT font) { SetFont(font); }
 
 void TImageComboBox::SetColor(COLORREF color) {
   color_ = color;
@@ -128,6 +126,11 @@ LRESULT TImageComboBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_CTLCOLORLISTBOX) {
     SetBkColor(reinterpret_cast<HDC>(wp), color_);
     return reinterpret_cast<LRESULT>(brush_);
+  }
+  if (msg == WM_SETFONT) {
+    LRESULT result = Control::WindowProc(msg, wp, lp);
+    UpdateItemHeight();
+    return result;
   }
   return Control::WindowProc(msg, wp, lp);
 }

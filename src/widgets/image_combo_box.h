@@ -24,7 +24,7 @@ class TImageComboBox : public ui::Control {
   int ImageWidth() const { return imageWidth_; }
   int ImageHeight() const { return imageHeight_; }
 
-  // The font changes the item height too.
+  // The font changes the item height too, also when it comes as a plain WM_SETFONT.
   void SetFontKeepingHeight(HFONT font);
   void SetColor(COLORREF color);
 

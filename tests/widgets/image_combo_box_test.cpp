@@ -74,10 +74,17 @@ TEST_F(ImageComboBoxTest, ItemHeightFollowsFontAndImages) {
   combo_->SetImageList(images_);
   EXPECT_EQ(combo_->ImageWidth(), 16);
   EXPECT_EQ(combo_->ItemHeight(), 20);  // the 16-pixel images win over the small font
+  const LRESULT fieldHeight = SendMessageA(combo_->Handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
   combo_->SetFontKeepingHeight(large);
   EXPECT_EQ(combo_->ItemHeight(), largeHeight + 4);
+  // A font that comes as the plain message, as a parent's font change sends it: the
+  // images still set the height, in the list and in the selection field.
+  SendMessageA(combo_->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(small), TRUE);
+  EXPECT_EQ(combo_->ItemHeight(), 20);
+  EXPECT_EQ(SendMessageA(combo_->Handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), fieldHeight);
   combo_->SetImageList(nullptr);
   EXPECT_EQ(combo_->ImageHeight(), 0);
+  EXPECT_EQ(combo_->ItemHeight(), smallHeight + 4);
 }
 
 // Leftmost column in `dc` whose pixel differs from white, in rows [0, h).
