@@ -1,6 +1,8 @@
 // The texts of the main window's commands, byte for byte.
 #pragma once
 
+#include "glean_version.h"
+
 namespace glean::texts {
 
 inline constexpr char kNothingToSave[] = "コピーすべき文字列データがありません。";
@@ -23,7 +25,7 @@ inline constexpr char kReadmeMissing2[] = "削除されたか、移動または�
 inline constexpr char kProductPage[] = "https://glean.example.org/";
 
 inline constexpr char kVersionCaption[] = "バージョン情報";
-inline constexpr char kVersionLine[] = "Version 2.1";
+inline constexpr char kVersionLine[] = "Version " GLEAN_VERSION_SHORT;
 inline constexpr char kVersionNote[] = "ウィンドウの文字を集めて読み上げやすくします";
 
 }  // namespace glean::texts
