@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "base/strings.h"
 #include "glean_version.h"
 #include "harness/desktop.h"
 #include "harness/process.h"
@@ -48,6 +49,8 @@ TEST(Package, NamesTheVersionTheProgramCarries) {
   EXPECT_EQ(HIWORD(fixed->dwFileVersionMS), GLEAN_VERSION_MAJOR);
   EXPECT_EQ(LOWORD(fixed->dwFileVersionMS), GLEAN_VERSION_MINOR);
   EXPECT_EQ(HIWORD(fixed->dwFileVersionLS), GLEAN_VERSION_PATCH);
+  const std::string readme = ReadFileBytes(Folder() + "\\Readme.txt");
+  EXPECT_EQ(readme.substr(0, readme.find('\r')), std::string("グリーナ！ Version ") + GLEAN_VERSION_SHORT);
 }
 
 TEST(Package, RunsFromWhereItIsUnpackedAndWritesItsSettingsThere) {
