@@ -61,4 +61,16 @@ std::string IniValue(const std::string& ini, const char* key, const char* sectio
   return value;
 }
 
+FileVersion FileVersionOf(const std::string& exe) {
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(exe.c_str(), &ignored);
+  std::string info(size, '\0');
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  if (size == 0 || !GetFileVersionInfoA(exe.c_str(), 0, size, info.data()) ||
+      !VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length))
+    return {};
+  return {HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS)};
+}
+
 }  // namespace glean::test

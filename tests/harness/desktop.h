@@ -19,4 +19,11 @@ HWND FindChild(HWND parent, const char* className, const char* text = nullptr);
 // A value of a settings file, "<absent>" when the key is missing.
 std::string IniValue(const std::string& ini, const char* key, const char* section = "common");
 
+// The file version (major, minor, patch) a program's version resource carries; zeros when
+// it carries none.
+struct FileVersion {
+  int major = 0, minor = 0, patch = 0;
+};
+FileVersion FileVersionOf(const std::string& exe);
+
 }  // namespace glean::test

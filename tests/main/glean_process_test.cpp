@@ -108,16 +108,9 @@ TEST(GleanProcess, ThePaneShowsTheFirstCaptureAndAnEntryChosenWithTheKeyboard) {
 
 TEST(GleanProcess, CarriesItsIconAndVersion) {
   const std::string exe = GleanExePath();
-  DWORD ignored = 0;
-  DWORD size = GetFileVersionInfoSizeA(exe.c_str(), &ignored);
-  ASSERT_GT(size, 0u);
-  std::string info(size, '\0');
-  ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, size, info.data()));
-  VS_FIXEDFILEINFO* fixed = nullptr;
-  UINT length = 0;
-  ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-  EXPECT_EQ(HIWORD(fixed->dwFileVersionMS), 2u);
-  EXPECT_EQ(LOWORD(fixed->dwFileVersionMS), 1u);
+  const FileVersion version = FileVersionOf(exe);
+  EXPECT_EQ(version.major, 2);
+  EXPECT_EQ(version.minor, 1);
 
   HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(module, nullptr);
