@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "editor/control/core/bar_options.h"
 #include "editor/control/core/canvas.h"
@@ -289,6 +290,8 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   bool TokenAtPos(TPoint p, TTokenInfo& token);
   std::string TokenAtPos(TPoint p);
   std::string TokenAtCaret();
+  // Where the row's words begin (the stops of Ctrl+Right), as bytes of the row.
+  std::vector<int> TokenStartBytes(int row);
   void SelectTokenAtPos(TPoint p);
   void PutRowMark(int row, int mark);
   void DeleteRowMark(int row, int mark);

@@ -189,6 +189,13 @@ std::vector<int> TokenStarts(TEditorScreenStrings& list, TFountain* fountain, in
 }
 }  // namespace
 
+std::vector<int> TEditorCore::TokenStartBytes(int row) {
+  std::vector<int> bytes;
+  for (int col : TokenStarts(*list_, ActiveFountain(), row, caret_->TabSpaceCount()))
+    bytes.push_back(ColToByte(row, col));
+  return bytes;
+}
+
 void TEditorCore::TokenRight() {
   const int count = list_->Count();
   if (row_ >= count) return;
