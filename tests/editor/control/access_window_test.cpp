@@ -97,6 +97,35 @@ TEST(PaneAccess, TextPatternOfTheRealPane) {
   int order = 0;
   found->CompareEndpoints(uia::Endpoint_Start, caret.Get(), uia::Endpoint_Start, &order);
   EXPECT_EQ(order, 2);  // after "∇ "
+  // Endpoints by range and by unit, copies, the element, scrolling.
+  win::ComPtr<ITextRangeProvider> copy;
+  ASSERT_EQ(caret->Clone(copy.Put()), S_OK);
+  ASSERT_EQ(copy->MoveEndpointByRange(uia::Endpoint_End, found.Get(), uia::Endpoint_End), S_OK);
+  EXPECT_EQ(RangeText(copy.Get()), u"∇ ｽﾀﾃｨｯｸ");
+  EXPECT_EQ(copy->MoveEndpointByUnit(uia::Endpoint_End, 0 /* Character */, 2, &moved), S_OK);
+  EXPECT_EQ(moved, 2);
+  EXPECT_EQ(RangeText(copy.Get()), u"∇ ｽﾀﾃｨｯｸﾃｷ");
+  BOOL same = TRUE;
+  EXPECT_EQ(copy->Compare(caret.Get(), &same), S_OK);
+  EXPECT_FALSE(same);
+  win::ComPtr<IRawElementProviderSimple> element;
+  ASSERT_EQ(found->GetEnclosingElement(element.Put()), S_OK);
+  EXPECT_EQ(element.Get(), provider.Get());
+  ASSERT_EQ(found->ScrollIntoView(TRUE), S_OK);
+  EXPECT_EQ(e.TopRow(), 2);
+  ASSERT_EQ(text->GetVisibleRanges(&array), S_OK);
+  win::ComPtr<ITextRangeProvider> visible;
+  SafeArrayGetElement(array, &index, visible.Put());
+  SafeArrayDestroy(array);
+  EXPECT_EQ(RangeText(visible.Get(), 16), u"∇ ｽﾀﾃｨｯｸﾃｷｽﾄ ∇\r\n");
+  // The character under a point: "ザ" of the row below the top one ("ユーザー名:").
+  POINT p{e.LeftOffset() + 4 * e.CharWidth() + 1, e.TopOffset() + e.RowHeight() + 2};
+  ClientToScreen(e.Handle(), &p);
+  win::ComPtr<ITextRangeProvider> at;
+  ASSERT_EQ(text->RangeFromPoint({double(p.x), double(p.y)}, at.Put()), S_OK);
+  at->ExpandToEnclosingUnit(0 /* Character */);
+  EXPECT_EQ(RangeText(at.Get()), u"ザ");
+
   e.SetReadOnly(true);
   found->GetAttributeValue(uia::kIsReadOnlyAttribute, &v);
   EXPECT_EQ(v.boolVal, VARIANT_TRUE);

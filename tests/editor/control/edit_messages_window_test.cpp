@@ -297,6 +297,9 @@ TEST_F(PeerPane, MsaaAndUiaFromAnotherProcess) {
   EXPECT_EQ(v.lVal, uia::kEditControlType);
   EXPECT_EQ(property(node, uia::kIsKeyboardFocusableProperty, &v), S_OK);
   EXPECT_EQ(v.boolVal, VARIANT_TRUE);
+  Send(EM_SETREADONLY, 1);
+  EXPECT_EQ(property(node, uia::kValueIsReadOnlyProperty, &v), S_OK);
+  EXPECT_EQ(v.vt == VT_BOOL && v.boolVal == VARIANT_TRUE, true) << "Wine's core left it out: vt " << v.vt;
   release(node);
   OleUninitialize();
 }

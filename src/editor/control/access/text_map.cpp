@@ -74,7 +74,7 @@ void TTextMap::RowsChanged(const TLastUpdate& u) {
                     int(lens_.size()) - u.OldRowCount + u.NewRowCount == count;
   if (!fits) {
     valid_ = false;
-    ClampAnchors();
+    if (!anchors_.empty()) ClampAnchors();
     return;
   }
   const int start = Prefix(u.Row);

@@ -21,7 +21,8 @@ constexpr LONG kRootObjectId = -25;
 constexpr int kValuePatternId = 10002, kTextPatternId = 10014;
 constexpr int kControlTypeProperty = 30003, kNameProperty = 30005, kHasKeyboardFocusProperty = 30008,
               kIsKeyboardFocusableProperty = 30009, kIsEnabledProperty = 30010, kAutomationIdProperty = 30011,
-              kNativeWindowHandleProperty = 30020, kIsPasswordProperty = 30019;
+              kNativeWindowHandleProperty = 30020, kIsPasswordProperty = 30019,
+              kValueIsReadOnlyProperty = 30046;
 constexpr int kEditControlType = 50004;
 constexpr int kIsReadOnlyAttribute = 40015;
 constexpr int kFocusChangedEvent = 20005, kTextSelectionChangedEvent = 20014, kTextChangedEvent = 20015;
