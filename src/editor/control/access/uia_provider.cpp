@@ -282,9 +282,6 @@ HRESULT TPaneProvider::GetPropertyValue(PROPERTYID id, VARIANT* out) {
     case uia::kIsEnabledProperty:
       win::SetVariantBool(*out, IsWindowEnabled(hwnd) != FALSE);
       break;
-    case uia::kValueIsReadOnlyProperty:  // also here, for cores that do not ask the pattern
-      win::SetVariantBool(*out, owner_->Editor().ReadOnly());
-      break;
     case uia::kIsPasswordProperty:
       win::SetVariantBool(*out, false);
       break;
