@@ -160,10 +160,8 @@ void TBody::FormCreate() {
 void TBody::FormShow() {
   if (view_.always_foreground) SetTopmost(true);
   SetCompactMode(view_.compact_style);
-  if (AnnounceActive) {
-    int n = view_.compact_style ? WinCombo_->Count() : WinList_->Count();
-    Announce(texts::kWelcomeStart + std::to_string(n) + texts::kWelcomeEnd);
-  }
+  const int n = view_.compact_style ? WinCombo_->Count() : WinList_->Count();
+  Report(texts::kWelcomeStart + std::to_string(n) + texts::kWelcomeEnd);
 }
 
 void TBody::FormResize() {
@@ -240,6 +238,12 @@ void TBody::SetTopmost(bool on) {
 
 void TBody::Announce(const std::string& text) {
   if (AnnounceActive) ui::PutTextOnClipboard(hwnd_, text);
+}
+
+void TBody::Report(const std::string& text) {
+  Announce(text);
+  // A UI Automation screen reader speaks it without the clipboard being touched.
+  if (view_.uia_notify) Data_->NotifyAccessClients(text);
 }
 
 }  // namespace glean

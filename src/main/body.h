@@ -141,6 +141,9 @@ class TBody {
   // The capture shared by both lists: the entry at `index`, spoken as `spoken`.
   void CaptureEntry(int index, const std::string& spoken, const char* accessedSuffix);
   void Announce(const std::string& text);
+  // A report of what Glean did: spoken through the clipboard while AnnounceActive, and
+  // raised as a UI Automation notification (uia_notify) in any case.
+  void Report(const std::string& text);
   void BindBehaviours();
   void AnnounceCheckBox(const ui::Button& box, const char* ticked, const char* unticked);
   void SetSendClipboard(bool on, const char* spoken);

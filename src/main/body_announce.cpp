@@ -67,12 +67,16 @@ void TBody::DataKeyUp(uint16_t key, TShiftState shift) {
   // Ctrl+M (the shortcut that moves here) reads the line even without a screen reader.
   const bool moveKey = key == vk::Up || key == vk::Down || key == vk::Tab;
   if (!(AnnounceActive && moveKey) && !(shift == ssCtrl && key == 'M')) return;
-  // Straight to the clipboard: the key, not AnnounceActive, decided.
-  ui::PutTextOnClipboard(hwnd_, SpokenLine(Data_->Lines().Get(line), line, count));
+  // Straight to the clipboard: the key, not AnnounceActive, decided. A UI Automation
+  // screen reader reads the caret's line itself on the moving keys; Ctrl+M is asked for.
+  const std::string spoken = SpokenLine(Data_->Lines().Get(line), line, count);
+  ui::PutTextOnClipboard(hwnd_, spoken);
+  if (!moveKey && view_.uia_notify) Data_->NotifyAccessClients(spoken);
 }
 
 void TBody::SetSendClipboard(bool on, const char* spoken) {
   ui::PutTextOnClipboard(hwnd_, spoken);
+  if (view_.uia_notify) Data_->NotifyAccessClients(spoken);
   view_.send_clipboard = on;
   SrchBtnClick();
 }

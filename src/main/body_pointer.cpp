@@ -83,7 +83,7 @@ void TBody::Timer1Timer() {
   SendMessageA(Data_->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   Data_->SetSelStart(0);
   SendMessageA(Data_->Handle(), EM_SCROLLCARET, 0, 0);
-  Announce(text);
+  Report(text);
   LastPointedText_ = text;
 }
 

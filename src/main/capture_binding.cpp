@@ -78,7 +78,7 @@ void TBody::CaptureEntry(int index, const std::string& spoken, const char* acces
   Data_->SetSelStart(0);
   SendMessageA(Data_->Handle(), EM_SCROLLCARET, 0, 0);
   StatusBar1_->SetSimpleText("");
-  Announce(spoken + accessedSuffix + texts::kTabToData);
+  Report(spoken + accessedSuffix + texts::kTabToData);
 }
 
 }  // namespace glean

@@ -164,7 +164,7 @@ void TBody::C2Click() {
   const bool compact = !view_.compact_style;
   menus_->SetChecked(menu::C2, compact);
   SetCompactMode(compact);
-  Announce(compact ? texts::kCompactOn : texts::kCompactOff);
+  Report(compact ? texts::kCompactOn : texts::kCompactOff);
 }
 
 // ---- help ----

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <ole2.h>
 
 #include "base/errors.h"
 #include "main/body.h"
@@ -14,6 +15,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
 
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
+  // The pane's UI Automation and MSAA objects are served to screen readers through COM.
+  struct OleScope {
+    bool on = SUCCEEDED(OleInitialize(nullptr));
+    ~OleScope() {
+      if (on) OleUninitialize();
+    }
+  } ole;
   try {
     glean::TBody body(instance);
     glean::ui::SetShortcuts(body.Handle(), body.Shortcuts());

@@ -108,6 +108,7 @@ LayoutSize TSettingsFile::LoadSettings(CaptureOptions& capture, ViewSettings& vi
   (view.compact_style ? view.compact_width : view.window_width) = size.width;
   (view.compact_style ? view.compact_height : view.window_height) = size.height;
   view.window_maximized = ReadBool(kCommon, "window_maximized", false);
+  view.uia_notify = ReadBool(kCommon, "uia_notify", true);
   LoadList(capture.no_access);
   return size;
 }
@@ -144,6 +145,7 @@ bool TSettingsFile::SaveOnClose(const ViewSettings& view, bool alwaysForeground,
   }
   w.PutBool(kCommon, "window_maximized", maximized);
   w.PutBool(kCommon, "compact_style", view.compact_style);
+  w.PutBool(kCommon, "uia_notify", view.uia_notify);
   return w.Finish();
 }
 

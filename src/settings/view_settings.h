@@ -25,6 +25,8 @@ struct ViewSettings {
   int compact_width = 506;
   int compact_height = 454;
   bool window_maximized = false;
+  // Glean's reports of what it did also go to screen readers as UI Automation notifications.
+  bool uia_notify = true;
 };
 
 }  // namespace glean

@@ -58,9 +58,18 @@ bool TranslateShortcut(MSG& msg) {
   return done;
 }
 
+// A double-byte character's byte for a control that takes characters goes to it directly.
+// The dialog manager would only pass it on, and under Wine its conversion to UTF-16 takes
+// each byte alone (typed Unicode arrives one byte at a time) and turns the character into
+// "・".
+bool DoubleByteForCharTaker(const MSG& msg) {
+  return msg.message == WM_CHAR && (msg.wParam & 0xFF) >= 0x80 && msg.hwnd &&
+         (SendMessageA(msg.hwnd, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&msg)) & DLGC_WANTCHARS);
+}
+
 void Dispatch(HWND dialogWindow, MSG& msg) {
   if (TranslateShortcut(msg)) return;
-  if (!(dialogWindow && IsDialogMessageA(dialogWindow, &msg))) {
+  if (!(dialogWindow && !DoubleByteForCharTaker(msg) && IsDialogMessageA(dialogWindow, &msg))) {
     TranslateMessage(&msg);
     Guarded(msg.hwnd, [&] { DispatchMessageA(&msg); });
   }

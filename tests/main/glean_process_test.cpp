@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 #include <gtest/gtest.h>
 
 #include "base/strings.h"
@@ -47,7 +48,30 @@ TEST(GleanProcess, ASecondStartComesBackWhereTheFirstWasClosed) {
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) >= 2; }));
     EXPECT_TRUE(IsWindowVisible(list));
-    EXPECT_NE(FindChild(body, "TEditor"), nullptr);
+    HWND pane = FindChild(body, "TEditor");
+    ASSERT_NE(pane, nullptr);
+    // A screen reader that speaks MSAA reads the pane from here: a text with its name and
+    // the whole text in UTF-16.
+    OleInitialize(nullptr);
+    IAccessible* acc = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(pane, DWORD(OBJID_CLIENT), __uuidof(IAccessible), reinterpret_cast<void**>(&acc)), S_OK);
+    VARIANT self{}, role{};
+    self.vt = VT_I4;
+    BSTR name = nullptr, value = nullptr;
+    EXPECT_EQ(acc->get_accRole(self, &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_TEXT);
+    acc->get_accName(self, &name);
+    acc->get_accValue(self, &value);
+    EXPECT_EQ(std::wstring(name ? name : L""), L"取得データ");
+    const std::string text = WindowText(pane);
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(size_t(MultiByteToWideChar(932, 0, text.data(), int(text.size()), wide.data(), int(wide.size()))));
+    EXPECT_EQ(std::wstring(value ? value : L"", value ? SysStringLen(value) : 0), wide);
+    EXPECT_FALSE(wide.empty());
+    SysFreeString(name);
+    SysFreeString(value);
+    acc->Release();
+    OleUninitialize();
 
     SetWindowPos(body, nullptr, 140, 150, 600, 440, SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_TRUE(WaitUntil([&] { return IniValue(copy.Ini(), "window_width") == "600"; }));

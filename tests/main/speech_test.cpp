@@ -4,6 +4,10 @@
 
 #include "capture/section_headers.h"
 #include "main/body_fixture.h"
+#include "editor/control/access/uia_api.h"
+#include "main/command_texts.h"
+#include "main/main_texts.h"
+#include "main/menus.h"
 #include "main/speech_fixture.h"
 
 namespace glean::test {
@@ -160,6 +164,62 @@ TEST_F(SpeechTest, LinesAreReadWithTheirPhrasesAndEmptyLinesAsSuch) {
   Press(VK_RIGHT);
   PumpFor(body->Handle(), 200);
   EXPECT_EQ(ear.heard.size(), 4u);
+}
+
+// A screen reader listening through UI Automation, recorded: the notifications raised.
+Heard notified;
+BOOL WINAPI Listening() { return TRUE; }
+HRESULT WINAPI RecordNotification(IRawElementProviderSimple*, int kind, int processing, BSTR text, BSTR activity) {
+  std::string narrow(SysStringLen(text) * 2 + 1, '\0');
+  narrow.resize(size_t(WideCharToMultiByte(932, 0, text, int(SysStringLen(text)), narrow.data(), int(narrow.size()), nullptr, nullptr)));
+  const bool asked = kind == 2 && processing == 3 && std::wstring(activity) == L"Glean.Announce";
+  notified.push_back(asked ? narrow : "(wrong kind) " + narrow);
+  return S_OK;
+}
+
+bool Notified(const std::string& text) { return std::find(notified.begin(), notified.end(), text) != notified.end(); }
+
+TEST_F(SpeechTest, ReportsAreUiaNotificationsFocusTextsAndMovingLinesAreNot) {
+  const uia::Api saved = uia::Functions();
+  uia::Functions().ClientsAreListening = &Listening;
+  uia::Functions().RaiseNotificationEvent = &RecordNotification;
+  notified.clear();
+  StartSample("Glean 通知");
+  auto body = StartInFront();
+  ASSERT_FALSE(body->AnnounceActive);
+  const std::string welcome = texts::kWelcomeStart + std::to_string(body->WinList().Count()) + texts::kWelcomeEnd;
+  EXPECT_TRUE(Notified(welcome)) << ::testing::PrintToString(notified);  // without AnnounceActive too
+  EXPECT_TRUE(Notified(" Glean 通知にアクセスしました。Tabキーでデータにアクセスして下さい。"));
+  notified.clear();
+  SetFocus(body->SrchBtn().Handle());
+  Press(VK_TAB);
+  Press('M', {VK_CONTROL});
+  ASSERT_TRUE(PumpUntil(body->Handle(), [&] { return notified.size() >= 1; }));
+  Press(VK_DOWN);
+  PumpFor(body->Handle(), 200);
+  // Neither the focus texts nor the line under Down: only what Ctrl+M read.
+  EXPECT_EQ(notified, Heard{std::string("取得データを開始します　　") + capture::kTitleHeader});
+  SendMessageA(body->Handle(), WM_COMMAND, menu::C2, 0);
+  Press(VK_F11);
+  ASSERT_TRUE(PumpUntil(body->Handle(), [&] { return Notified("クリップボードへのデータ送信が有効になりました。"); }));
+  EXPECT_TRUE(Notified(texts::kCompactOn)) << ::testing::PrintToString(notified);
+  uia::Functions() = saved;
+}
+
+TEST_F(SpeechTest, UiaNotifyOffRaisesNothing) {
+  const uia::Api saved = uia::Functions();
+  uia::Functions().ClientsAreListening = &Listening;
+  uia::Functions().RaiseNotificationEvent = &RecordNotification;
+  notified.clear();
+  WriteIni("[common]\r\nuia_notify=0\r\n");
+  StartSample("Glean 通知なし");
+  auto body = StartInFront();
+  ClipboardEar ear;
+  ASSERT_TRUE(PressAndHear(*body, ear, VK_F11, 2));
+  EXPECT_EQ(notified, Heard{});
+  SendMessageA(body->Handle(), WM_CLOSE, 0, 0);  // closing writes the setting back as it was
+  EXPECT_EQ(IniValue("uia_notify"), "0");
+  uia::Functions() = saved;
 }
 
 }  // namespace

@@ -84,7 +84,8 @@ TEST_F(IniFileTest, SaveOnCloseInNormalState) {
             "window_top=30\r\n"
             "window_left=40\r\n"
             "window_maximized=0\r\n"
-            "compact_style=0\r\n");
+            "compact_style=0\r\n"
+            "uia_notify=1\r\n");
   EXPECT_TRUE(failures.empty());
 }
 
@@ -103,7 +104,8 @@ TEST_F(IniFileTest, SaveOnCloseWhileMaximizedKeepsThePositions) {
             "list_font_sixe=9\r\n"
             "data_font_sixe=9\r\n"
             "window_maximized=1\r\n"
-            "compact_style=1\r\n");
+            "compact_style=1\r\n"
+            "uia_notify=1\r\n");
 }
 
 TEST_F(IniFileTest, SaveCaptureOptionsWithAShorterList) {

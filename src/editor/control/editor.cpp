@@ -141,6 +141,7 @@ LRESULT CALLBACK TEditor::StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
   auto* self = reinterpret_cast<TEditor*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
   if (msg == WM_NCDESTROY) {
+    self->access_.reset();  // clients holding its objects are told the element is gone
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
     self->caretCreated_ = false;
@@ -166,6 +167,7 @@ LRESULT TEditor::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_SETFOCUS:
       FocusChanged(true);  // OnEnter
+      if (access_) access_->FocusGained();
       return 0;
     case WM_KILLFOCUS:
       FocusChanged(false);
@@ -232,6 +234,19 @@ LRESULT TEditor::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CHAR:
       KeyPress(static_cast<char>(wp), KeyShift());
       return 0;
+    case WM_IME_CHAR: {
+      // An ANSI window gets the whole character: the lead byte in the high byte.
+      const auto lead = static_cast<char>((wp >> 8) & 0xFF), low = static_cast<char>(wp & 0xFF);
+      CharPress(lead ? std::string{lead, low} : std::string(1, low), KeyShift());
+      return 0;
+    }
+    case WM_UNICHAR:
+      if (wp == UNICODE_NOCHAR) return TRUE;  // yes, this window takes WM_UNICHAR
+      OnUniChar(wp);
+      return 0;
+    case WM_GETOBJECT:
+      if (LRESULT reply; Access().GetObject(wp, lp, reply)) return reply;
+      break;
     case WM_IME_COMPOSITION:
       OnImeComposition(wp, lp);
       return 0;
@@ -404,6 +419,36 @@ void TEditor::OnImeComposition(WPARAM wp, LPARAM lp) {
   }
   ImmReleaseContext(hwnd_, imc);
   ImeResult(text);
+}
+
+void TEditor::OnUniChar(WPARAM wp) {
+  if (wp > 0xFFFF) return;  // outside the basic plane: code page 932 has none of them
+  const std::string bytes = access::Narrow(std::u16string(1, static_cast<char16_t>(wp)));
+  if (!bytes.empty()) CharPress(bytes, KeyShift());
+}
+
+access::TPaneAccess& TEditor::Access() {
+  if (!access_) access_ = std::make_unique<access::TPaneAccess>(hwnd_, *this);
+  return *access_;
+}
+
+void TEditor::NotifyAccessClients(const std::string& text) {
+  if (hwnd_) Access().Notify(text);
+}
+
+void TEditor::TextChanged(TEditorScreenStrings& list) {
+  TEditorCore::TextChanged(list);
+  if (access_) access_->TextChanged(list.LastUpdate());
+}
+
+void TEditor::DoCaretMoved() {
+  TEditorCore::DoCaretMoved();
+  if (access_) access_->SelectionMoved();
+}
+
+void TEditor::DoSelectionChange(int state) {
+  TEditorCore::DoSelectionChange(state);
+  if (access_) access_->SelectionMoved();
 }
 
 void TEditor::OnContextMenu(LPARAM lp) {

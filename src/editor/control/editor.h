@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 
+#include "editor/control/access/pane_access.h"
 #include "editor/control/core/editor_core.h"
 #include "editor/control/gdi.h"
 #include "editor/control/popup_menu.h"
@@ -65,11 +66,22 @@ class TEditor : private TEditorRegistration, private IEditorHost, public TEditor
   bool OwnPopupMenuActive() const { return !OnContextPopup && !popupMenu_; }
   TEditorPopupMenu& OwnPopupMenu() { return *ownMenu_; }
 
+  // The pane for accessibility clients (UI Automation and MSAA), made on first use;
+  // only while the window exists.
+  access::TPaneAccess& Access();
+  // A report of what the program did, raised as a UI Automation notification while a
+  // client listens (Shift-JIS text).
+  void NotifyAccessClients(const std::string& text);
+
+  void TextChanged(TEditorScreenStrings& list) override;
+
  protected:
   // One message; the window procedure runs it under the error report.
   virtual LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp);
   // The own menu's shortcuts, while it is the one in use.
   bool ShortcutKey(uint16_t key, TShiftState shift) override;
+  void DoCaretMoved() override;
+  void DoSelectionChange(int state) override;
 
  private:
   static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -82,6 +94,8 @@ class TEditor : private TEditorRegistration, private IEditorHost, public TEditor
   void OnContextMenu(LPARAM lp);
   void PopupOwnMenu(int x, int y);
   void OnImeComposition(WPARAM wp, LPARAM lp);
+  // WM_UNICHAR: one code point typed as its code page 932 bytes, or not at all.
+  void OnUniChar(WPARAM wp);
   static TShiftState KeyShift();
   bool BarShown(TScrollBarKind kind) const;
 
@@ -120,6 +134,7 @@ class TEditor : private TEditorRegistration, private IEditorHost, public TEditor
   bool redrawOff_ = false;
   HMENU popupMenu_ = nullptr;
   std::unique_ptr<TEditorPopupMenu> ownMenu_;
+  std::unique_ptr<access::TPaneAccess> access_;
 };
 
 }  // namespace glean

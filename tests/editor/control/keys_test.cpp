@@ -367,3 +367,18 @@ TEST_F(KeysTest, ThePaneConfigurationTypesAndDeletes) {
 
 }  // namespace
 }  // namespace glean::testing
+
+namespace glean::testing {
+namespace {
+// Typed Unicode can reach the pane as a lead byte and, in a later message, its trail byte.
+TEST_F(EditorTest, ALeadByteWaitsForItsTrailByteInTheNextMessage) {
+  SetText("");
+  editor.KeyPress('\x82', 0);
+  EXPECT_EQ(editor.Lines().GetText(), "");
+  editor.KeyPress('\xA0', 0);
+  editor.KeyPress('\x8A', 0);
+  editor.KeyPress('\x0D', 0);  // not a trail byte: the lead byte goes, the Return stays
+  EXPECT_EQ(editor.Lines().GetText(), "\x82\xA0\r\n");
+}
+}  // namespace
+}  // namespace glean::testing

@@ -5,6 +5,7 @@
 #include "pane_form.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  OleInitialize(nullptr);  // the pane's UI Automation provider is served through COM
   glean::testing::PaneForm form;
   form.Data().Lines().SetText("ab\r\ncd\r\nあい漢字");
   SetTimer(nullptr, 0, 60000, nullptr);

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "editor/control/core/bar_options.h"
 #include "editor/control/core/canvas.h"
@@ -254,7 +255,12 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   void KeyUp(uint16_t key, TShiftState shift);
   // A character message: OnKeyPress first, then Backspace, Tab, Return and printable
   // characters; a double-byte lead byte takes its trail byte from the host.
+  // A lead byte whose trail byte is not in the queue waits for the next character.
   void KeyPress(char c, TShiftState shift);
+  // One whole character of one or two bytes (WM_IME_CHAR, WM_UNICHAR converted).
+  void CharPress(const std::string& ch, TShiftState shift);
+  // The lead byte waiting for its trail byte; 0 when none.
+  char PendingLeadByte() const { return pendingLead_; }
   // The input method's result string: typed at once; the character bytes that follow
   // it through KeyPress are then dropped.
   void ImeResult(const std::string& text);
@@ -289,6 +295,8 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   bool TokenAtPos(TPoint p, TTokenInfo& token);
   std::string TokenAtPos(TPoint p);
   std::string TokenAtCaret();
+  // Where the row's words begin (the stops of Ctrl+Right), as bytes of the row.
+  std::vector<int> TokenStartBytes(int row);
   void SelectTokenAtPos(TPoint p);
   void PutRowMark(int row, int mark);
   void DeleteRowMark(int row, int mark);
@@ -352,8 +360,8 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   // shortcut of a menu and has been carried out.
   virtual bool ShortcutKey(uint16_t /*key*/, TShiftState /*shift*/) { return false; }
 
-  void DoCaretMoved();
-  void DoSelectionChange(int state);
+  virtual void DoCaretMoved();
+  virtual void DoSelectionChange(int state);
 
   // The common frame of an edit: rows first..last (last may be the row count, the row
   // past the last) are replaced by `text` in one UpdateRows, and the caret goes to the
@@ -411,6 +419,7 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   // keys
   void MoveKey(uint16_t key, bool shift, bool ctrl);
   void KeyReleasedIme();
+  void DoubleBytePress(char lead, char trail);
 
   IEditorHost& host_;
   std::unique_ptr<TEditorCaret> caret_;
@@ -451,6 +460,7 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
   bool keyRepeat_ = false;
   bool imePending_ = false;
   int imeSkip_ = 0;
+  char pendingLead_ = 0;
   bool extending_ = false;  // a selection is being extended: no caret update per step
   bool caretShown_ = false;
 

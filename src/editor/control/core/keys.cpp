@@ -3,6 +3,7 @@
 // un-indent, Tab, Return with auto-indent, single- and double-byte characters) and the
 // result string of the input method.
 #include <algorithm>
+#include <utility>
 
 #include "base/sjis.h"
 #include "editor/control/core/editor_core.h"
@@ -188,6 +189,13 @@ std::vector<int> TokenStarts(TEditorScreenStrings& list, TFountain* fountain, in
   return starts;
 }
 }  // namespace
+
+std::vector<int> TEditorCore::TokenStartBytes(int row) {
+  std::vector<int> bytes;
+  for (int col : TokenStarts(*list_, ActiveFountain(), row, caret_->TabSpaceCount()))
+    bytes.push_back(ColToByte(row, col));
+  return bytes;
+}
 
 void TEditorCore::TokenRight() {
   const int count = list_->Count();
@@ -445,19 +453,23 @@ void TEditorCore::ReturnKey(bool shift) {
 }
 
 void TEditorCore::KeyPress(char c, TShiftState shift) {
-  if (OnKeyPress) OnKeyPress(this, c);
+  // The trail byte of a character whose lead byte came in a message of its own.
+  const auto first = static_cast<unsigned char>(c);
+  const bool trailOfPending = pendingLead_ && first >= 0x40 && first != 0x7F;
+  if (OnKeyPress && !trailOfPending) OnKeyPress(this, c);
+  const char lead = std::exchange(pendingLead_, char(0));
   if (c == 0 || MouseBusy()) return;
+  if (trailOfPending) {
+    DoubleBytePress(lead, c);
+    return;
+  }
   const auto u = static_cast<unsigned char>(c);
   if (sjis::IsLeadByte(u)) {
     const int trail = host_.TakeTrailByte();
-    if (trail < 64 || trail > 255) return;  // a lead byte alone is dropped
-    if (imeSkip_ > 0) {
-      imeSkip_ = std::max(imeSkip_ - 2, 0);
-      return;
-    }
-    if (readOnly_) return;
-    KeyReleasedIme();
-    TypeText(std::string{c, static_cast<char>(trail)});
+    if (trail < 64 || trail > 255)
+      pendingLead_ = c;  // the trail byte may still come, as the system converts typed Unicode
+    else
+      DoubleBytePress(c, static_cast<char>(trail));
     return;
   }
   switch (u) {
@@ -482,6 +494,32 @@ void TEditorCore::KeyPress(char c, TShiftState shift) {
     KeyReleasedIme();
     TypeText(std::string(1, c));
   }
+}
+
+void TEditorCore::DoubleBytePress(char lead, char trail) {
+  if (imeSkip_ > 0) {
+    imeSkip_ = std::max(imeSkip_ - 2, 0);
+    return;
+  }
+  if (readOnly_) return;
+  KeyReleasedIme();
+  TypeText(std::string{lead, trail});
+}
+
+void TEditorCore::CharPress(const std::string& ch, TShiftState shift) {
+  if (ch.size() != 2) {
+    if (ch.size() == 1) KeyPress(ch[0], shift);
+    return;
+  }
+  pendingLead_ = 0;
+  char lead = ch[0];
+  if (OnKeyPress) OnKeyPress(this, lead);
+  if (lead == 0 || MouseBusy()) return;
+  if (lead != ch[0]) {  // the handler replaced the character
+    KeyPress(lead, shift);
+    return;
+  }
+  DoubleBytePress(ch[0], ch[1]);
 }
 
 void TEditorCore::KeyReleasedIme() {

@@ -1,0 +1,104 @@
+#include "editor/control/access/pane_access.h"
+
+#include "editor/control/access/msaa_object.h"
+#include "editor/control/access/uia_provider.h"
+
+namespace glean::access {
+
+std::u16string Widen(std::string_view text) {
+  if (text.empty()) return {};
+  const int n = MultiByteToWideChar(932, 0, text.data(), int(text.size()), nullptr, 0);
+  std::u16string out(size_t(std::max(n, 0)), u'\0');
+  if (n > 0)
+    MultiByteToWideChar(932, 0, text.data(), int(text.size()), reinterpret_cast<wchar_t*>(out.data()), n);
+  return out;
+}
+
+std::string Narrow(std::u16string_view text) {
+  // A character code page 932 lacks is left out, never replaced by a look-alike or "?".
+  std::string out;
+  for (char16_t c : text) {
+    char bytes[4];
+    BOOL lossy = FALSE;
+    const wchar_t w = static_cast<wchar_t>(c);
+    const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &w, 1, bytes, sizeof bytes, nullptr, &lossy);
+    if (n > 0 && !lossy) out.append(bytes, size_t(n));
+  }
+  return out;
+}
+
+TPaneAccess::TPaneAccess(HWND hwnd, TEditorCore& editor) : hwnd_(hwnd), text_(editor, Widen) {}
+
+TPaneAccess::~TPaneAccess() {
+  if (provider_) {
+    provider_->Disconnect();
+    if (auto fn = uia::Functions().DisconnectProvider) fn(provider_);
+    provider_->Release();
+  }
+  if (accessible_) {
+    accessible_->Disconnect();
+    accessible_->Release();
+  }
+}
+
+IRawElementProviderSimple* TPaneAccess::Provider() {
+  if (!provider_) provider_ = new TPaneProvider(this);
+  provider_->AddRef();
+  return provider_;
+}
+
+IAccessible* TPaneAccess::Accessible() {
+  if (!accessible_) accessible_ = new TPaneAccessible(this);
+  accessible_->AddRef();
+  return accessible_;
+}
+
+bool TPaneAccess::GetObject(WPARAM wp, LPARAM lp, LRESULT& reply) {
+  const auto id = static_cast<LONG>(lp);
+  if (id == uia::kRootObjectId) {
+    auto fn = uia::Functions().ReturnRawElementProvider;
+    if (!fn) return false;
+    win::ComPtr<IRawElementProviderSimple> p(Provider());
+    reply = fn(hwnd_, wp, lp, p.Get());
+    return true;
+  }
+  if (id == OBJID_CLIENT) {
+    win::ComPtr<IAccessible> a(Accessible());
+    reply = LresultFromObject(__uuidof(IAccessible), wp, a.Get());
+    return true;
+  }
+  return false;
+}
+
+bool TPaneAccess::Listening() const {
+  // No provider given out yet: nobody can be listening to this pane.
+  auto fn = uia::Functions().ClientsAreListening;
+  return provider_ && fn && fn();
+}
+
+void TPaneAccess::Raise(int event) {
+  if (!Listening()) return;
+  if (auto fn = uia::Functions().RaiseAutomationEvent) fn(provider_, event);
+}
+
+void TPaneAccess::FocusGained() { Raise(uia::kFocusChangedEvent); }
+void TPaneAccess::SelectionMoved() { Raise(uia::kTextSelectionChangedEvent); }
+
+void TPaneAccess::TextChanged(const TLastUpdate& update) {
+  text_.RowsChanged(update);
+  Raise(uia::kTextChangedEvent);
+}
+
+void TPaneAccess::Notify(const std::string& text) {
+  auto fn = uia::Functions().RaiseNotificationEvent;
+  auto listening = uia::Functions().ClientsAreListening;
+  if (!fn || !listening || !listening()) return;
+  win::ComPtr<IRawElementProviderSimple> p(Provider());
+  BSTR display = win::MakeBstr(Widen(text));
+  BSTR activity = win::MakeBstr(u"Glean.Announce");
+  fn(p.Get(), uia::kNotificationKindActionCompleted, uia::kNotificationProcessingMostRecent, display, activity);
+  SysFreeString(display);
+  SysFreeString(activity);
+}
+
+}  // namespace glean::access

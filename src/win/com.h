@@ -1,0 +1,76 @@
+// Small COM helpers: an owner for an interface pointer, BSTRs made from UTF-16, VARIANTs
+// filled with the common kinds, and a reference count for our own objects.
+#pragma once
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <atomic>
+#include <string_view>
+#include <utility>
+
+namespace glean::win {
+
+// Owns one reference.
+template <class T>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  // Takes over a reference the caller holds.
+  explicit ComPtr(T* p) : p_(p) {}
+  ComPtr(const ComPtr& o) : p_(o.p_) {
+    if (p_) p_->AddRef();
+  }
+  ComPtr(ComPtr&& o) noexcept : p_(std::exchange(o.p_, nullptr)) {}
+  ComPtr& operator=(ComPtr o) noexcept {
+    std::swap(p_, o.p_);
+    return *this;
+  }
+  ~ComPtr() { Reset(); }
+  void Reset() {
+    if (T* p = std::exchange(p_, nullptr)) p->Release();
+  }
+  T* Get() const { return p_; }
+  T* operator->() const { return p_; }
+  explicit operator bool() const { return p_ != nullptr; }
+  // For out-parameters: releases what is held first.
+  T** Put() {
+    Reset();
+    return &p_;
+  }
+  // A new reference for the caller (an out-parameter's value).
+  T* Copy() const {
+    if (p_) p_->AddRef();
+    return p_;
+  }
+
+ private:
+  T* p_ = nullptr;
+};
+
+// A reference count for an object that implements interfaces itself.
+class TComRefCount {
+ public:
+  ULONG Add() { return ++count_; }
+  // The references left.
+  ULONG Release() { return --count_; }
+
+ private:
+  std::atomic<ULONG> count_{1};
+};
+
+// A BSTR of the text; null only when memory ran out.
+BSTR MakeBstr(std::u16string_view text);
+
+// The VARIANT is cleared first.
+void SetVariant(VARIANT& v, std::u16string_view text);
+void SetVariantInt(VARIANT& v, int value);
+void SetVariantBool(VARIANT& v, bool value);
+// Takes a new reference.
+void SetVariantUnknown(VARIANT& v, IUnknown* unknown);
+
+// A one-dimensional SAFEARRAY of interface pointers (each AddRef'ed) or of doubles.
+SAFEARRAY* MakeUnknownArray(IUnknown* const* items, size_t count);
+SAFEARRAY* MakeDoubleArray(const double* items, size_t count);
+
+}  // namespace glean::win
