@@ -74,6 +74,7 @@ BOOL CALLBACK GuardedChildProc(HWND child, LPARAM parameter) {
 }  // namespace
 
 void CaptureChild(CapturedText& out, HWND child) {
+  out.Breathe();
   const CaptureOptions& options = out.Options();
   if (options.not_get_hidden && !IsWindowVisible(child)) return;
   char name[256] = {};
@@ -95,8 +96,8 @@ void CaptureChild(CapturedText& out, HWND child) {
   } else if (IsToolBar(className)) {
     if (options.read_tool) ReadToolBar(out, child);
   } else {
-    if (options.read_list) ReadListBox(out, child);
-    ReadChildText(out, child);
+    if (options.read_list && !CannotBeListBox(className)) ReadListBox(out, child);
+    ReadChildText(out, child, className);
   }
 }
 
@@ -144,6 +145,8 @@ CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions
   out.LastChildText = request.SelectedTitle;
   out.ShowProgress = request.ShowProgress;
   out.ProcessMessages = request.ProcessMessages;
+  out.StopRequested = request.StopRequested;
+  out.Limits = request.Limits;
 
   if (request.SelectedTitle == kDesktopTitle && !FindWindowA(nullptr, kDesktopTitle)) {
     ListDesktopFolder(DesktopFolderFor(request.WindowsFolder), lines);
@@ -162,6 +165,10 @@ CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions
       out.AddSectionBreak();
       out.Add(e.Message());
       return CaptureOutcome::NotResponding;
+    } catch (const ECaptureStopped&) {
+      out.AddSectionBreak();
+      out.Add(kCaptureStopped);
+      return CaptureOutcome::Stopped;
     }
   }
   if (lines.Count() <= kMaxLinesWithoutData) lines.Add(kNothingReadable);

@@ -10,14 +10,9 @@ namespace glean::capture {
 namespace {
 constexpr int kMenuTextLimit = 255;
 constexpr int kListItemLimit = 10000;
+// What a window that gives no length is read with, as before lengths were asked.
 constexpr int kWindowTextLimit = 10000;
 constexpr int kMaxSelectedItems = 1000;
-
-std::string ClassNameOf(HWND hwnd) {
-  char name[256] = {};
-  GetClassNameA(hwnd, name, 255);
-  return name;
-}
 
 void WriteSingleListItem(CapturedText& out, const std::string& text) {
   if (text.empty()) return;
@@ -30,6 +25,10 @@ void WriteSingleListItem(CapturedText& out, const std::string& text) {
 enum class TextKind { Edit, Combo, Static };
 
 TextKind KindOf(HWND child, const std::string& className) {
+  // The system's own classes are known by name: they answer 0 to both messages below,
+  // so asking would only cost two messages for the same answer.
+  if (className == "Static" || className == "Button") return TextKind::Static;
+  if (className == "ComboBox") return TextKind::Combo;
   if (SendToTarget(child, EM_GETLIMITTEXT) > 0 || className == "Edit" || className == "TEdit")
     return TextKind::Edit;
   if (SendToTarget(child, CB_GETCOUNT) > 0 || className.find("ComboBox") != std::string::npos ||
@@ -97,11 +96,16 @@ void ReadListBox(CapturedText& out, HWND child) {
   out.EndSection();
 }
 
-void ReadChildText(CapturedText& out, HWND child) {
-  std::string text = GetTargetText(child, kWindowTextLimit);
+bool CannotBeListBox(const std::string& className) {
+  return className == "Static" || className == "Button" || className == "Edit" || className == "ComboBox";
+}
+
+void ReadChildText(CapturedText& out, HWND child, const std::string& className) {
+  WholeTargetText whole = GetWholeTargetText(child, out.Limits.WindowText, kWindowTextLimit);
+  const std::string& text = whole.text;
   if (text.empty() || text == out.LastChildText) return;
   const CaptureOptions& options = out.Options();
-  TextKind kind = KindOf(child, ClassNameOf(child));
+  TextKind kind = KindOf(child, className);
   if (kind == TextKind::Combo && IsComboWithoutStrings(child)) return;
   switch (kind) {
     case TextKind::Edit:
@@ -110,7 +114,7 @@ void ReadChildText(CapturedText& out, HWND child) {
       if (edit ? options.read_edit : options.read_combo) {
         out.AddSectionBreak();
         out.AddHeader(edit ? kEditHeader : kComboHeader);
-        out.Add(text);
+        out.AddCutText(text, whole.cut);
         out.EndSection();
         AddHitForWindow(out, text, child);
       }
@@ -120,7 +124,7 @@ void ReadChildText(CapturedText& out, HWND child) {
       if (options.read_static) {
         std::string shown = options.no_ampersand ? RemoveAmpersands(text) : text;
         if (out.LastLineEmpty()) out.AddHeader(kStaticHeader);
-        out.Add(shown);
+        out.AddCutText(shown, whole.cut);
         AddHitForWindow(out, shown, child);
       }
       break;

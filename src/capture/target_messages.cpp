@@ -1,5 +1,6 @@
 #include "capture/target_messages.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "base/sjis.h"
@@ -36,6 +37,20 @@ std::string GetTargetText(HWND hwnd, int limit) {
   SendToTarget(hwnd, WM_GETTEXT, static_cast<WPARAM>(limit), reinterpret_cast<LPARAM>(buffer.data()));
   buffer.back() = '\0';
   return std::string(buffer.data());  // up to the first zero byte
+}
+
+WholeTargetText GetWholeTargetText(HWND hwnd, size_t limit, int fallbackLimit) {
+  const LRESULT length = SendToTarget(hwnd, WM_GETTEXTLENGTH);
+  if (length <= 0) return {GetTargetText(hwnd, fallbackLimit), false};
+  // The length may be counted in UTF-16 units while the text comes in bytes: room for
+  // two each, and one byte past the limit to know when the text is longer.
+  const size_t room = std::min(2 * static_cast<size_t>(length), limit + 1) + 1;
+  std::vector<char> buffer(room + 1, '\0');
+  SendToTarget(hwnd, WM_GETTEXT, static_cast<WPARAM>(room), reinterpret_cast<LPARAM>(buffer.data()));
+  std::string text(buffer.data());  // up to the first zero byte
+  if (text.size() <= limit) return {std::move(text), false};
+  text.resize(sjis::CharBoundaryAtOrBefore(text, limit));
+  return {std::move(text), true};
 }
 
 std::string ToShiftJis(const std::wstring& text) {
