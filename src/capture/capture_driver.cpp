@@ -73,13 +73,40 @@ BOOL CALLBACK GuardedChildProc(HWND child, LPARAM parameter) {
 }
 }  // namespace
 
+namespace {
+// IsWindowVisible, with the ancestors' answers kept: every question about another
+// program's window is a round trip to the window server under Wine, and the parent of
+// many children is asked about again and again.
+bool VisibleWithAncestors(CapturedText& out, HWND window) {
+  auto known = out.Visible.find(window);
+  if (known != out.Visible.end()) return known->second;
+  bool visible = (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (visible) {
+    HWND parent = GetAncestor(window, GA_PARENT);
+    if (parent && parent != GetDesktopWindow()) visible = VisibleWithAncestors(out, parent);
+  }
+  out.Visible[window] = visible;
+  return visible;
+}
+
+std::string ClassNameOf(CapturedText& out, HWND window) {
+  const ATOM atom = static_cast<ATOM>(GetClassLongPtrA(window, GCW_ATOM));
+  if (atom) {
+    auto known = out.ClassNames.find(atom);
+    if (known != out.ClassNames.end()) return known->second;
+  }
+  char name[256] = {};
+  GetClassNameA(window, name, 255);
+  if (atom) out.ClassNames[atom] = name;
+  return name;
+}
+}  // namespace
+
 void CaptureChild(CapturedText& out, HWND child) {
   out.Breathe();
   const CaptureOptions& options = out.Options();
-  if (options.not_get_hidden && !IsWindowVisible(child)) return;
-  char name[256] = {};
-  GetClassNameA(child, name, 255);
-  std::string className = name;
+  if (options.not_get_hidden && !VisibleWithAncestors(out, child)) return;
+  std::string className = ClassNameOf(out, child);
   if (IsListView(className)) {
     if (options.read_listview) {
       out.AddSectionBreak();

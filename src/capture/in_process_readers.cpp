@@ -10,8 +10,8 @@ namespace glean::capture {
 namespace {
 constexpr int kMenuTextLimit = 255;
 constexpr int kListItemLimit = 10000;
-// What a window that gives no length is read with, as before lengths were asked.
-constexpr int kWindowTextLimit = 10000;
+// The first read of a window text; a longer one is read again whole.
+constexpr int kWindowTextFirstRead = 64 * 1024;
 constexpr int kMaxSelectedItems = 1000;
 
 void WriteSingleListItem(CapturedText& out, const std::string& text) {
@@ -101,7 +101,7 @@ bool CannotBeListBox(const std::string& className) {
 }
 
 void ReadChildText(CapturedText& out, HWND child, const std::string& className) {
-  WholeTargetText whole = GetWholeTargetText(child, out.Limits.WindowText, kWindowTextLimit);
+  WholeTargetText whole = GetWholeTargetText(child, out.Limits.WindowText, kWindowTextFirstRead);
   const std::string& text = whole.text;
   if (text.empty() || text == out.LastChildText) return;
   const CaptureOptions& options = out.Options();

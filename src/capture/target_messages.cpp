@@ -39,15 +39,21 @@ std::string GetTargetText(HWND hwnd, int limit) {
   return std::string(buffer.data());  // up to the first zero byte
 }
 
-WholeTargetText GetWholeTargetText(HWND hwnd, size_t limit, int fallbackLimit) {
+WholeTargetText GetWholeTargetText(HWND hwnd, size_t limit, int firstRead) {
+  // Most texts fit the first read. Only one that fills it is asked for its length:
+  // under Wine WM_GETTEXTLENGTH costs twice a WM_GETTEXT, and asking every child first
+  // would triple the cost of a window of labels.
+  std::string text = GetTargetText(hwnd, firstRead);
+  if (text.size() + 2 < static_cast<size_t>(firstRead)) return {std::move(text), false};
   const LRESULT length = SendToTarget(hwnd, WM_GETTEXTLENGTH);
-  if (length <= 0) return {GetTargetText(hwnd, fallbackLimit), false};
   // The length may be counted in UTF-16 units while the text comes in bytes: room for
   // two each, and one byte past the limit to know when the text is longer.
-  const size_t room = std::min(2 * static_cast<size_t>(length), limit + 1) + 1;
-  std::vector<char> buffer(room + 1, '\0');
-  SendToTarget(hwnd, WM_GETTEXT, static_cast<WPARAM>(room), reinterpret_cast<LPARAM>(buffer.data()));
-  std::string text(buffer.data());  // up to the first zero byte
+  const size_t room = std::min(2 * static_cast<size_t>(std::max<LRESULT>(length, 0)), limit + 1) + 1;
+  if (room > static_cast<size_t>(firstRead)) {
+    std::vector<char> buffer(room + 1, '\0');
+    SendToTarget(hwnd, WM_GETTEXT, static_cast<WPARAM>(room), reinterpret_cast<LPARAM>(buffer.data()));
+    text = buffer.data();  // up to the first zero byte
+  }
   if (text.size() <= limit) return {std::move(text), false};
   text.resize(sjis::CharBoundaryAtOrBefore(text, limit));
   return {std::move(text), true};
