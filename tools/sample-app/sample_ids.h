@@ -118,7 +118,7 @@ namespace whole {  // scenarios "wholelist", "wholetree", "bigtext" and "liars"
 inline constexpr int kList = 2701;
 inline constexpr int kListRows = 5000;  // columns "番号" (the row) and "件名" ("件名<row>")
 inline constexpr int kTree = 2702;      // the nodes of WholeTree() (whole_tree.h)
-inline constexpr int kEdit = 2703;      // LongText("長文", kBigTextBytes)
+inline constexpr int kEdit = 2703;      // LinedText(kBigTextBytes)
 inline constexpr int kBigTextBytes = 200 * 1024;
 inline constexpr int kLyingList = 2704;     // three rows, an endless page
 inline constexpr int kLyingToolBar = 2705;  // two buttons, endless buttons

@@ -22,7 +22,7 @@ std::vector<WindowEntry> WholeTreeWindow(const std::string& title) {
 std::vector<WindowEntry> BigText(const std::string& title) {
   return {{title, kWindowLeft, kWindowTop, {},
            {{.kind = Kind::MultiEdit, .id = whole::kEdit, .rect = {0, 0, 600, 300},
-             .text = LongText("長文", whole::kBigTextBytes)}}}};
+             .text = LinedText(whole::kBigTextBytes)}}}};
 }
 
 std::vector<WindowEntry> Liars(const std::string& title) {
