@@ -10,6 +10,7 @@
 #include "harness/desktop.h"
 #include "harness/process.h"
 #include "main/glean_copy.h"
+#include "procmem/uProcessMemMgr.h"
 
 namespace glean::test {
 namespace {
@@ -104,6 +105,51 @@ TEST(GleanProcess, ThePaneShowsTheFirstCaptureAndAnEntryChosenWithTheKeyboard) {
   Press(VK_DOWN);
   if (!WaitUntil([&] { return PaneLines(pane) == captureOf(lower); }, 2000)) Press(VK_DOWN);
   EXPECT_TRUE(WaitUntil([&] { return PaneLines(pane) == captureOf(lower); })) << "the second entry";
+}
+
+// The simple text of another process's status bar, through a buffer placed there.
+std::string SimpleStatusText(HWND status) {
+  auto m = CreateMemMgrForWindow(status);
+  ProcessAddress buffer = m->AllocMem(4096);
+  m->WriteString("", buffer);
+  SendMessageA(status, SB_GETTEXTA, 0, static_cast<LPARAM>(buffer));  // a bar in simple mode gives its simple text
+  return m->ReadString(buffer);
+}
+
+// A long capture of every row: its progress shows the row count after a second, Glean
+// answers throughout, and Esc stops it with what was read kept.
+TEST(GleanProcess, EscStopsALongCaptureShownWithItsProgress) {
+  GleanCopy copy;
+  ASSERT_TRUE(copy.Copied());
+  WriteFileBytes(copy.Ini(), "[text_type]\r\nread_all_items=1\r\n");
+  const std::string title = "Glean 長いリスト";
+  TestProcess sample = TestProcess::Start(SampleAppPath(false), "--scenario wholelist --title \"" + title + "\"");
+  ASSERT_NE(sample.WaitForWindow("GleanSampleApp", title.c_str(), 30000), nullptr);
+  TestProcess glean = TestProcess::Start(copy.Exe());
+  HWND body = glean.WaitForWindow("TBody", kTitle);
+  ASSERT_NE(body, nullptr);
+  HWND pane = FindChild(body, "TEditor");
+  HWND status = FindChild(body, "msctls_statusbar32");
+  ASSERT_TRUE(pane && status);
+  // The first capture reads the list's 5000 rows.
+  std::string progress;
+  ASSERT_TRUE(WaitUntil([&] { return (progress = SimpleStatusText(status)).find("/5000") != std::string::npos; }, 20000))
+      << progress;
+  EXPECT_EQ(progress.rfind("データを取得中...お待ち下さい：", 0), 0u) << progress;
+  DWORD_PTR answer = 0;
+  EXPECT_TRUE(SendMessageTimeoutA(body, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer)) << "Glean did not answer";
+  SetForegroundWindow(body);
+  Press(VK_ESCAPE);
+  std::vector<std::string> lines;
+  ASSERT_TRUE(WaitUntil([&] {
+    lines = PaneLines(pane);
+    return !lines.empty() && lines.back() == "Error: 取得を中止しました。‡";
+  }, 20000)) << (lines.empty() ? "" : lines.back());
+  ASSERT_GT(lines.size(), 10u);
+  EXPECT_EQ(lines[3], "∇ ﾘｽﾄﾋﾞｭｰ項目 ∇");
+  EXPECT_EQ(lines[4], "《番号》0");
+  EXPECT_LT(lines.size(), 5u + 3 * 5000);
+  EXPECT_EQ(SimpleStatusText(status), "");
 }
 
 TEST(GleanProcess, CarriesItsIconAndVersion) {
