@@ -34,6 +34,37 @@ using Manager = std::unique_ptr<TProcessMemMgr>;
 // The buffer an item text is asked into: two bytes past the limit, so that a text
 // longer than the limit comes back longer than it and is known to be cut.
 size_t ItemBufferSize(const CapturedText& out) { return out.Limits.ItemText + 2; }
+// Runs ask into short buffers, and an item that fills its short buffer is asked again
+// alone into a whole one: most texts are short, and the bytes of a run's buffers cross
+// the process boundary twice.
+constexpr size_t kShortBuffer = 264;
+size_t RunBufferSize(const CapturedText& out) { return std::min(kShortBuffer, ItemBufferSize(out)); }
+
+// An item asked again alone, into a buffer of the whole size, through one record
+// reserved once per reader call.
+class WholeItemReader {
+ public:
+  WholeItemReader(TProcessMemMgr& m, Bitness bits, size_t recordSize, const CapturedText& out)
+      : m_(m), bits_(bits), recordSize_(recordSize), size_(ItemBufferSize(out)), limit_(out.Limits.ItemText) {}
+
+  // `record` is the item's record with pszText and cchTextMax still to be set.
+  ItemText Read(HWND control, UINT message, StructImage record, size_t pszText, size_t cchTextMax) {
+    if (!run_) run_.emplace(m_, bits_, recordSize_, size_, 1);
+    record.PutPointer(pszText, run_->Text(0));
+    record.PutU32(cchTextMax, static_cast<uint32_t>(size_));
+    run_->Put(0, record);
+    run_->Push(1);
+    if (!SendToTarget(control, message, 0, AsParam(run_->Record(0)))) return {};
+    run_->Pull(1);
+    return run_->TextOf(0, run_->Get(0).GetPointer(pszText), limit_);
+  }
+
+ private:
+  TProcessMemMgr& m_;
+  Bitness bits_;
+  size_t recordSize_, size_, limit_;
+  std::optional<RecordRun> run_;
+};
 
 RECT RectFrom(const uint8_t* bytes) {
   int32_t r[4];
@@ -56,11 +87,23 @@ struct ListViewReader {
   Bitness bits;
   std::vector<std::string> titles;
   std::optional<RecordRun> run;
+  std::optional<WholeItemReader> whole;
 
   int Columns() const { return std::max<int>(1, static_cast<int>(titles.size())); }
 
   void Reserve() {
-    run.emplace(m, bits, ListViewItem(bits).size, ItemBufferSize(out), std::max(kItemsPerRun, Columns()));
+    run.emplace(m, bits, ListViewItem(bits).size, RunBufferSize(out), std::max(kItemsPerRun, Columns()));
+    whole.emplace(m, bits, ListViewItem(bits).size, out);
+  }
+
+  // A cell's record without its buffer.
+  StructImage Cell(int row, int column) const {
+    const auto& L = ListViewItem(bits);
+    StructImage s(L.size, bits);
+    s.PutU32(L.mask, LVIF_TEXT);
+    s.PutU32(L.iItem, static_cast<uint32_t>(row));
+    s.PutU32(L.iSubItem, static_cast<uint32_t>(column));
+    return s;
   }
 
   // Reads the rows `next` gives (-1 ends them) under `header` (written once; none: the
@@ -84,10 +127,7 @@ struct ListViewReader {
       }
       for (size_t r = 0; r < rows.size(); ++r)
         for (int c = 0; c < columns; ++c) {
-          StructImage s(L.size, bits);
-          s.PutU32(L.mask, LVIF_TEXT);
-          s.PutU32(L.iItem, static_cast<uint32_t>(rows[r]));
-          s.PutU32(L.iSubItem, static_cast<uint32_t>(c));
+          StructImage s = Cell(rows[r], c);
           const int slot = static_cast<int>(r) * columns + c;
           s.PutPointer(L.pszText, run->Text(slot));
           s.PutU32(L.cchTextMax, static_cast<uint32_t>(run->TextSize()));
@@ -117,7 +157,10 @@ struct ListViewReader {
           const int slot = static_cast<int>(r) * columns + c;
           if (!answered[static_cast<size_t>(slot)]) continue;
           // The control may point pszText at a buffer of its own.
-          ItemText cell = run->TextOf(slot, run->Get(slot).GetPointer(L.pszText), limit);
+          const StructImage record = run->Get(slot);
+          const uint64_t pointer = record.GetPointer(L.pszText);
+          ItemText cell = run->Filled(slot, pointer) ? whole->Read(hwnd, LVM_GETITEMA, Cell(rows[r], c), L.pszText, L.cchTextMax)
+                                                     : run->TextOf(slot, pointer, limit);
           if (!cell.text.empty()) out.AddCutText(ColumnPrefix(titles, c) + cell.text, cell.cut);
         }
         out.EndSection();
@@ -184,7 +227,7 @@ struct ListViewReader {
 
 void ReadListView(CapturedText& out, HWND listView) {
   Manager m = CreateMemMgrForWindow(listView);
-  ListViewReader reader{out, listView, *m, TargetBitness(*m), {}, std::nullopt};
+  ListViewReader reader{out, listView, *m, TargetBitness(*m), {}, std::nullopt, std::nullopt};
   reader.titles = RemoteListView(listView, *m, kColumnTitleSize).ColumnTitles();
   reader.Reserve();
   if (SendToTarget(listView, LVM_GETSELECTEDCOUNT) >= 2)
@@ -210,7 +253,14 @@ void ReadTreeItems(CapturedText& out, HWND tree, TProcessMemMgr& m, const std::f
                    const char* header) {
   const Bitness bits = TargetBitness(m);
   const auto& L = TreeViewItem(bits);
-  RecordRun run(m, bits, L.size, ItemBufferSize(out), kItemsPerRun);
+  RecordRun run(m, bits, L.size, RunBufferSize(out), kItemsPerRun);
+  WholeItemReader whole(m, bits, L.size, out);
+  auto record = [&](uint64_t handle) {
+    StructImage s(L.size, bits);
+    s.PutU32(L.mask, TVIF_TEXT);
+    s.PutPointer(L.hItem, handle);
+    return s;
+  };
   int n = 0;
   for (bool more = true; more;) {
     std::vector<TreeItem> items;
@@ -221,9 +271,7 @@ void ReadTreeItems(CapturedText& out, HWND tree, TProcessMemMgr& m, const std::f
         more = false;
         break;
       }
-      StructImage s(L.size, bits);
-      s.PutU32(L.mask, TVIF_TEXT);
-      s.PutPointer(L.hItem, item.handle);
+      StructImage s = record(item.handle);
       const int slot = static_cast<int>(items.size());
       s.PutPointer(L.pszText, run.Text(slot));
       s.PutU32(L.cchTextMax, static_cast<uint32_t>(run.TextSize()));
@@ -240,8 +288,12 @@ void ReadTreeItems(CapturedText& out, HWND tree, TProcessMemMgr& m, const std::f
     for (int i = 0; i < used; ++i) {
       out.AddHeaderOnce(header);
       ItemText text;
-      if (answered[static_cast<size_t>(i)])
-        text = run.TextOf(i, run.Get(i).GetPointer(L.pszText), out.Limits.ItemText);
+      if (answered[static_cast<size_t>(i)]) {
+        const uint64_t pointer = run.Get(i).GetPointer(L.pszText);
+        text = run.Filled(i, pointer)
+                   ? whole.Read(tree, TVM_GETITEMA, record(items[static_cast<size_t>(i)].handle), L.pszText, L.cchTextMax)
+                   : run.TextOf(i, pointer, out.Limits.ItemText);
+      }
       std::string indent;
       for (int d = 0; d < items[static_cast<size_t>(i)].depth; ++d) indent += kTreeLevelIndent;
       out.AddCutText(indent + text.text, text.cut);

@@ -90,6 +90,7 @@ void ReadListBox(CapturedText& out, HWND child) {
   out.AddSectionBreak();
   out.AddHeader(kSelectedListItemsHeader);
   for (LRESULT i = 0; i < n; ++i) {
+    out.Breathe();
     std::string text = GetListBoxItemText(child, indices[i], kListItemLimit);
     if (!text.empty()) out.Add(text);
   }

@@ -55,6 +55,15 @@ ItemText RecordRun::BufferText(int slot, size_t limit) const {
   return TextWithin(at, textSize_, limit);
 }
 
+bool RecordRun::Filled(int slot, uint64_t pointer) const {
+  if (pointer != Text(slot)) return false;
+  const char* at = reinterpret_cast<const char*>(image_.data()) + static_cast<size_t>(slot) * slotSize_ + recordSpace_;
+  const void* end = std::memchr(at, '\0', textSize_);
+  // A control cuts before a two-byte character that would not fit, so one byte short of
+  // the last counts as full too.
+  return !end || static_cast<size_t>(static_cast<const char*>(end) - at) + 2 >= textSize_;
+}
+
 ItemText RecordRun::TextOf(int slot, uint64_t pointer, size_t limit) const {
   if (pointer == Text(slot)) return BufferText(slot, limit);
   std::string elsewhere = m_.ReadString(static_cast<ProcessAddress>(pointer));

@@ -43,6 +43,9 @@ class RecordRun {
   ItemText TextOf(int slot, uint64_t pointer, size_t limit) const;
   // The text in the buffer of `slot` (after Pull).
   ItemText BufferText(int slot, size_t limit) const;
+  // Whether the control pointed `slot` at its own buffer and filled it (the text may go
+  // on past it).
+  bool Filled(int slot, uint64_t pointer) const;
 
  private:
   TProcessMemMgr& m_;
