@@ -22,7 +22,7 @@ namespace {
 
 // The shortest of a few alternated rounds: the machine is shared, and other work only
 // ever makes a round longer.
-constexpr int kRounds = 4;
+constexpr int kRounds = 8;
 
 double Seconds(LARGE_INTEGER a, LARGE_INTEGER b) {
   LARGE_INTEGER f;
@@ -163,8 +163,11 @@ int main() {
     HWND window = p.WaitForWindow("GleanSampleApp", "glean bench whole list", 60000);
     HWND list = GetDlgItem(window, whole::kList);
     PlacedRecords records(list, whole::kListRows, 2);
-    double raw = Time([&] { records.SendAll(list); });
-    double captured = CaptureOnce("glean bench whole list", true);
+    double raw = 1e9, captured = 1e9;
+    for (int round = 0; round < 2; ++round) {
+      raw = std::min(raw, Time([&] { records.SendAll(list); }));
+      captured = std::min(captured, CaptureOnce("glean bench whole list", true));
+    }
     std::printf("all %d rows x 2 columns: capture %.2f s, messages alone %.2f s, ratio %.2f\n", whole::kListRows,
                 captured, raw, captured / raw);
   }

@@ -22,8 +22,9 @@ namespace {
 constexpr uint32_t kColumnTitleSize = 200;
 constexpr size_t kRectSize = 16;
 // Items whose records travel together: enough that the transfers cost little against
-// the messages, few enough that a run's buffers stay small.
-constexpr int kItemsPerRun = 16;
+// the messages (under Wine each transfer stops the other process for a moment, at about
+// the cost of a message), few enough that a run's buffers stay small.
+constexpr int kItemsPerRun = 128;
 // Toolbar texts are asked for without a buffer size, so their buffers are sized from
 // the lengths the control gives; a button claiming more than this is left out.
 constexpr size_t kLongestButtonText = 1 << 20;

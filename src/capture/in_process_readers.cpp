@@ -10,8 +10,6 @@ namespace glean::capture {
 namespace {
 constexpr int kMenuTextLimit = 255;
 constexpr int kListItemLimit = 10000;
-// The first read of a window text; a longer one is read again whole.
-constexpr int kWindowTextFirstRead = 64 * 1024;
 constexpr int kMaxSelectedItems = 1000;
 
 void WriteSingleListItem(CapturedText& out, const std::string& text) {
@@ -102,7 +100,7 @@ bool CannotBeListBox(const std::string& className) {
 }
 
 void ReadChildText(CapturedText& out, HWND child, const std::string& className) {
-  WholeTargetText whole = GetWholeTargetText(child, out.Limits.WindowText, kWindowTextFirstRead);
+  WholeTargetText whole = GetWholeTargetText(child, out.Limits.WindowText);
   const std::string& text = whole.text;
   if (text.empty() || text == out.LastChildText) return;
   const CaptureOptions& options = out.Options();
