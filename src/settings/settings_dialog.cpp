@@ -64,7 +64,8 @@ constexpr ControlRow kControls[] = {
      &CaptureOptions::read_tool, true},
     {kMEN, Kind::CheckBox, "メニュー項目(&M)", kGroup2X + 200, kGroup2Y + 96, 150, kCheckHeight,
      &CaptureOptions::read_menu, true},
-    {kALL, Kind::CheckBox, "すべての項目を読む(&I)", kGroup2X + 200, kGroup2Y + 120, 158, kCheckHeight,
+    // The longest caption of the column: it starts a little to the left to fit the group.
+    {kALL, Kind::CheckBox, "すべての項目を読む(&I)", kGroup2X + 196, kGroup2Y + 120, 163, kCheckHeight,
      &CaptureOptions::read_all_items, true},
     {kOKBtn, Kind::DefaultButton, "ＯＫ(&O)", 96, 360, 89, 25, nullptr, true},
     {kCancelBtn, Kind::Button, "ｷｬﾝｾﾙ(&C)", 200, 360, 89, 25, nullptr, true},
