@@ -73,12 +73,40 @@ BOOL CALLBACK GuardedChildProc(HWND child, LPARAM parameter) {
 }
 }  // namespace
 
-void CaptureChild(CapturedText& out, HWND child) {
-  const CaptureOptions& options = out.Options();
-  if (options.not_get_hidden && !IsWindowVisible(child)) return;
+namespace {
+// IsWindowVisible, with the ancestors' answers kept: every question about another
+// program's window is a round trip to the window server under Wine, and the parent of
+// many children is asked about again and again.
+bool VisibleWithAncestors(CapturedText& out, HWND window) {
+  auto known = out.Visible.find(window);
+  if (known != out.Visible.end()) return known->second;
+  bool visible = (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (visible) {
+    HWND parent = GetAncestor(window, GA_PARENT);
+    if (parent && parent != GetDesktopWindow()) visible = VisibleWithAncestors(out, parent);
+  }
+  out.Visible[window] = visible;
+  return visible;
+}
+
+std::string ClassNameOf(CapturedText& out, HWND window) {
+  const ATOM atom = static_cast<ATOM>(GetClassLongPtrA(window, GCW_ATOM));
+  if (atom) {
+    auto known = out.ClassNames.find(atom);
+    if (known != out.ClassNames.end()) return known->second;
+  }
   char name[256] = {};
-  GetClassNameA(child, name, 255);
-  std::string className = name;
+  GetClassNameA(window, name, 255);
+  if (atom) out.ClassNames[atom] = name;
+  return name;
+}
+}  // namespace
+
+void CaptureChild(CapturedText& out, HWND child) {
+  out.Breathe();
+  const CaptureOptions& options = out.Options();
+  if (options.not_get_hidden && !VisibleWithAncestors(out, child)) return;
+  std::string className = ClassNameOf(out, child);
   if (IsListView(className)) {
     if (options.read_listview) {
       out.AddSectionBreak();
@@ -95,8 +123,8 @@ void CaptureChild(CapturedText& out, HWND child) {
   } else if (IsToolBar(className)) {
     if (options.read_tool) ReadToolBar(out, child);
   } else {
-    if (options.read_list) ReadListBox(out, child);
-    ReadChildText(out, child);
+    if (options.read_list && !CannotBeListBox(className)) ReadListBox(out, child);
+    ReadChildText(out, child, className);
   }
 }
 
@@ -144,6 +172,8 @@ CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions
   out.LastChildText = request.SelectedTitle;
   out.ShowProgress = request.ShowProgress;
   out.ProcessMessages = request.ProcessMessages;
+  out.StopRequested = request.StopRequested;
+  out.Limits = request.Limits;
 
   if (request.SelectedTitle == kDesktopTitle && !FindWindowA(nullptr, kDesktopTitle)) {
     ListDesktopFolder(DesktopFolderFor(request.WindowsFolder), lines);
@@ -162,6 +192,10 @@ CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions
       out.AddSectionBreak();
       out.Add(e.Message());
       return CaptureOutcome::NotResponding;
+    } catch (const ECaptureStopped&) {
+      out.AddSectionBreak();
+      out.Add(kCaptureStopped);
+      return CaptureOutcome::Stopped;
     }
   }
   if (lines.Count() <= kMaxLinesWithoutData) lines.Add(kNothingReadable);

@@ -15,6 +15,7 @@ enum class CaptureOutcome {
   Captured,       // the lines are complete
   WindowNotFound, // no window has the title; the lines are empty
   NotResponding,  // the target stopped answering; the lines end with the error line
+  Stopped,        // the user stopped it; the lines read so far end with the stop line
   Ignored,        // a capture was already running (this one came from its message loop)
 };
 
@@ -23,6 +24,9 @@ struct CaptureRequest {
   std::string WindowsFolder;  // where the desktop folder of the desktop entry lies
   std::function<void(const std::string&)> ShowProgress;
   std::function<void()> ProcessMessages;
+  // Asked between rows, items and controls: true stops the capture.
+  std::function<bool()> StopRequested;
+  CaptureLimits Limits;
 };
 
 // Fills `lines` and `hits` (emptied first). Errors of the cross-process readers

@@ -4,14 +4,40 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "base/errors.h"
 #include "base/strings.h"
 #include "settings/capture_options.h"
 
 namespace glean::capture {
+
+// The most items and the longest texts one control gives. A control reports its own
+// counts and lengths, and a broken or hostile one must not make a capture run away.
+struct CaptureLimits {
+  int Items = 100000;          // rows of a whole list, items of a whole tree, selected rows
+  int ItemsInView = 10000;     // rows or tree items in view
+  int ToolButtons = 1000;
+  int StatusParts = 256;
+  size_t ItemText = 4096;      // a cell, tree item, status part or button, in bytes
+  size_t WindowText = 16 << 20;
+};
+
+// A text and whether it was cut at its limit.
+struct ItemText {
+  std::string text;
+  bool cut = false;
+};
+
+// Raised when the user stops a capture; the lines read so far stay.
+class ECaptureStopped : public Exception {
+ public:
+  ECaptureStopped() : Exception("stopped") {}
+};
 
 // One captured item's text and where it lies on the screen (signed screen pixels).
 struct HitRow {
@@ -25,7 +51,7 @@ using ItemHitTable = std::vector<HitRow>;
 class CapturedText {
  public:
   CapturedText(TStringList& lines, ItemHitTable& hits, const CaptureOptions& options)
-      : lines_(lines), hits_(hits), options_(options) {}
+      : lines_(lines), hits_(hits), options_(options), started_(GetTickCount64()) {}
 
   const CaptureOptions& Options() const { return options_; }
   TStringList& Lines() { return lines_; }
@@ -59,18 +85,45 @@ class CapturedText {
                      static_cast<int>(screen.bottom), static_cast<int>(screen.right)});
   }
 
+  // The line that says a control gave more items than `limit`.
+  void AddTooManyItems(int limit);
+  // A text cut at its limit: the line that says so follows it.
+  void AddCutText(const std::string& text, bool cut);
+
+  // Between rows of a list: pending messages are handled, the row is shown in the
+  // status bar (with the row count once the capture has run for a second), and a stop
+  // asked for meanwhile raises ECaptureStopped.
+  void RowStep(int row, int count);
+  // Between items and controls: the same, at most every few milliseconds and only
+  // after a second (item -1: the generic progress text).
+  void Breathe(int item = -1, int count = 0);
+  // Raises ECaptureStopped when the user asked to stop.
+  void CheckStop() {
+    if (StopRequested && StopRequested()) throw ECaptureStopped();
+  }
+
+  // What the capture learnt of the windows it walked, so that each is asked once: class
+  // names by class atom (atoms name the same class in every process), and whether a
+  // window and all its ancestors are visible.
+  std::map<ATOM, std::string> ClassNames;
+  std::map<HWND, bool> Visible;
+
   // The raw text of the last child that passed the repeat test.
   std::string LastChildText;
+  CaptureLimits Limits;
 
-  // Progress of a long list-view read (the status bar's simple text), and a chance for
-  // the user interface to handle pending messages between rows. Both may be empty.
+  // Progress of a long read (the status bar's simple text), a chance for the user
+  // interface to handle pending messages, and whether the user asked to stop. Each may
+  // be empty.
   std::function<void(const std::string&)> ShowProgress;
   std::function<void()> ProcessMessages;
+  std::function<bool()> StopRequested;
 
  private:
   TStringList& lines_;
   ItemHitTable& hits_;
   const CaptureOptions& options_;
+  uint64_t started_, lastBreath_ = 0;  // GetTickCount64
 };
 
 }  // namespace glean::capture

@@ -3,12 +3,15 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
+#include <utility>
+#include <functional>
 #include <optional>
 #include <vector>
 
-#include "base/sjis.h"
 #include "capture/remote_buffers.h"
 #include "capture/remote_items.h"
+#include "capture/remote_runs.h"
 #include "capture/section_headers.h"
 #include "capture/target_messages.h"
 #include "procmem/uProcessMemMgr.h"
@@ -16,23 +19,57 @@
 namespace glean::capture {
 
 namespace {
-constexpr uint32_t kListViewTextSize = 200;
-constexpr uint32_t kTreeViewTextSize = 1024;
-constexpr uint32_t kBarTextSize = 255;
-constexpr uint32_t kRectSize = 16;
+constexpr uint32_t kColumnTitleSize = 200;
+constexpr size_t kRectSize = 16;
+// Items whose records travel together: enough that the transfers cost little against
+// the messages (under Wine each transfer stops the other process for a moment, at about
+// the cost of a message), few enough that a run's buffers stay small.
+constexpr int kItemsPerRun = 128;
+// Toolbar texts are asked for without a buffer size, so their buffers are sized from
+// the lengths the control gives; a button claiming more than this is left out.
+constexpr size_t kLongestButtonText = 1 << 20;
+constexpr size_t kButtonTextBudget = 256 << 10;
 
 using Manager = std::unique_ptr<TProcessMemMgr>;
 
-// What a text buffer of `size` bytes would have held: at most size - 1 bytes, cut at a
-// character boundary.
-std::string CutToBuffer(std::string text, uint32_t size) {
-  if (text.size() >= size) text.resize(sjis::CharBoundaryAtOrBefore(text, size - 1));
-  return text;
-}
+// The buffer an item text is asked into: two bytes past the limit, so that a text
+// longer than the limit comes back longer than it and is known to be cut.
+size_t ItemBufferSize(const CapturedText& out) { return out.Limits.ItemText + 2; }
+// Runs ask into short buffers, and an item that fills its short buffer is asked again
+// alone into a whole one: most texts are short, and the bytes of a run's buffers cross
+// the process boundary twice.
+constexpr size_t kShortBuffer = 264;
+size_t RunBufferSize(const CapturedText& out) { return std::min(kShortBuffer, ItemBufferSize(out)); }
 
-RECT ReadRect(TProcessMemMgr& m, ProcessAddress block) {
-  int32_t r[4] = {};
-  m.ReadBuffer(block, r, sizeof r);
+// An item asked again alone, into a buffer of the whole size, through one record
+// reserved once per reader call.
+class WholeItemReader {
+ public:
+  WholeItemReader(TProcessMemMgr& m, Bitness bits, size_t recordSize, const CapturedText& out)
+      : m_(m), bits_(bits), recordSize_(recordSize), size_(ItemBufferSize(out)), limit_(out.Limits.ItemText) {}
+
+  // `record` is the item's record with pszText and cchTextMax still to be set.
+  ItemText Read(HWND control, UINT message, StructImage record, size_t pszText, size_t cchTextMax) {
+    if (!run_) run_.emplace(m_, bits_, recordSize_, size_, 1);
+    record.PutPointer(pszText, run_->Text(0));
+    record.PutU32(cchTextMax, static_cast<uint32_t>(size_));
+    run_->Put(0, record);
+    run_->Push(1);
+    if (!SendToTarget(control, message, 0, AsParam(run_->Record(0)))) return {};
+    run_->Pull(1);
+    return run_->TextOf(0, run_->Get(0).GetPointer(pszText), limit_);
+  }
+
+ private:
+  TProcessMemMgr& m_;
+  Bitness bits_;
+  size_t recordSize_, size_, limit_;
+  std::optional<RecordRun> run_;
+};
+
+RECT RectFrom(const uint8_t* bytes) {
+  int32_t r[4];
+  std::memcpy(r, bytes, sizeof r);
   return RECT{r[0], r[1], r[2], r[3]};
 }
 
@@ -47,62 +84,157 @@ RECT ToScreen(const RECT& item, const RECT& window) {
 struct ListViewReader {
   CapturedText& out;
   HWND hwnd;
-  RemoteListView list;
+  TProcessMemMgr& m;
+  Bitness bits;
   std::vector<std::string> titles;
+  std::optional<RecordRun> run;
+  std::optional<WholeItemReader> whole;
 
   int Columns() const { return std::max<int>(1, static_cast<int>(titles.size())); }
 
-  void ReadCells(int row) {
-    for (int c = 0; c < Columns(); ++c) {
-      std::string cell = list.Cell(row, c);
-      if (!cell.empty()) out.Add(ColumnPrefix(titles, c) + cell);
+  void Reserve() {
+    run.emplace(m, bits, ListViewItem(bits).size, RunBufferSize(out), std::max(kItemsPerRun, Columns()));
+    whole.emplace(m, bits, ListViewItem(bits).size, out);
+  }
+
+  // A cell's record without its buffer.
+  StructImage Cell(int row, int column) const {
+    const auto& L = ListViewItem(bits);
+    StructImage s(L.size, bits);
+    s.PutU32(L.mask, LVIF_TEXT);
+    s.PutU32(L.iItem, static_cast<uint32_t>(row));
+    s.PutU32(L.iSubItem, static_cast<uint32_t>(column));
+    return s;
+  }
+
+  // Reads the rows `next` gives (-1 ends them) under `header` (written once; none: the
+  // caller wrote one), a run of rows at a time: the records of
+  // the run go over in one write, each row's messages follow (with the user interface
+  // served between rows), and the texts come back in one read.
+  void ReadRows(const std::function<int()>& next, int count, const char* header) {
+    const auto& L = ListViewItem(bits);
+    const int columns = Columns();
+    const int rowsPerRun = std::max(1, run->Slots() / columns);
+    const size_t limit = out.Limits.ItemText;
+    for (bool more = true; more;) {
+      std::vector<int> rows;
+      while (static_cast<int>(rows.size()) < rowsPerRun) {
+        int row = next();
+        if (row < 0) {
+          more = false;
+          break;
+        }
+        rows.push_back(row);
+      }
+      for (size_t r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < columns; ++c) {
+          StructImage s = Cell(rows[r], c);
+          const int slot = static_cast<int>(r) * columns + c;
+          s.PutPointer(L.pszText, run->Text(slot));
+          s.PutU32(L.cchTextMax, static_cast<uint32_t>(run->TextSize()));
+          run->Put(slot, s);
+        }
+      const int used = static_cast<int>(rows.size()) * columns;
+      run->Push(used);
+      std::vector<char> answered(static_cast<size_t>(used), 0);
+      size_t sent = 0;
+      bool stopped = false;
+      try {
+        for (; sent < rows.size(); ++sent) {
+          out.RowStep(rows[sent], count);
+          for (int c = 0; c < columns; ++c) {
+            const int slot = static_cast<int>(sent) * columns + c;
+            answered[static_cast<size_t>(slot)] =
+                SendToTarget(hwnd, LVM_GETITEMA, 0, AsParam(run->Record(slot))) != 0;
+          }
+        }
+      } catch (const ECaptureStopped&) {
+        stopped = true;
+      }
+      run->Pull(static_cast<int>(sent) * columns);
+      for (size_t r = 0; r < sent; ++r) {
+        if (header) out.AddHeaderOnce(header);
+        for (int c = 0; c < columns; ++c) {
+          const int slot = static_cast<int>(r) * columns + c;
+          if (!answered[static_cast<size_t>(slot)]) continue;
+          // The control may point pszText at a buffer of its own.
+          const StructImage record = run->Get(slot);
+          const uint64_t pointer = record.GetPointer(L.pszText);
+          ItemText cell = run->Filled(slot, pointer) ? whole->Read(hwnd, LVM_GETITEMA, Cell(rows[r], c), L.pszText, L.cchTextMax)
+                                                     : run->TextOf(slot, pointer, limit);
+          if (!cell.text.empty()) out.AddCutText(ColumnPrefix(titles, c) + cell.text, cell.cut);
+        }
+        out.EndSection();
+      }
+      if (stopped) throw ECaptureStopped();
     }
   }
 
-  void BeginRow(int row, const char* header) {
-    if (out.ProcessMessages) out.ProcessMessages();
-    if (out.ShowProgress) out.ShowProgress(kListViewProgress + std::to_string(row));
-    out.AddHeaderOnce(header);
+  // The rows that fit the client area at one pixel a row (in the icon views, at one
+  // pixel an item), and never more than the capture's limit for rows in view.
+  int RowsThatFit() const {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    long height = std::max<long>(1, client.bottom - client.top);
+    long width = std::max<long>(1, client.right - client.left);
+    const LONG_PTR view = GetWindowLongPtrA(hwnd, GWL_STYLE) & LVS_TYPEMASK;
+    long fit = view == LVS_REPORT ? height : height * width;
+    return static_cast<int>(std::min<long>(fit, out.Limits.ItemsInView));
   }
 
   void ReadRowsInView() {
-    int top = static_cast<int>(SendToTarget(hwnd, LVM_GETTOPINDEX));
-    int count = static_cast<int>(SendToTarget(hwnd, LVM_GETCOUNTPERPAGE));
-    for (int row = top; row < top + count; ++row) {
-      BeginRow(row, kListViewInViewHeader);
-      ReadCells(row);
-      out.EndSection();
-    }
+    const int top = static_cast<int>(SendToTarget(hwnd, LVM_GETTOPINDEX));
+    const int reported = static_cast<int>(SendToTarget(hwnd, LVM_GETCOUNTPERPAGE));
+    const int bound = RowsThatFit();
+    const int count = std::min(reported, bound);
+    int row = top;
+    ReadRows([&] { return row < top + count ? row++ : -1; }, count, kListViewInViewHeader);
+    if (reported > bound) out.AddTooManyItems(bound);
+  }
+
+  void ReadAllRows() {
+    const int reported = static_cast<int>(SendToTarget(hwnd, LVM_GETITEMCOUNT));
+    const int count = std::min(reported, out.Limits.Items);
+    int row = 0;
+    ReadRows([&] { return row < count ? row++ : -1; }, count, kListViewAllHeader);
+    if (reported > count) out.AddTooManyItems(count);
   }
 
   void ReadSelectedRows() {
-    bool any = false;
-    int row = static_cast<int>(SendToTarget(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    const int selected = static_cast<int>(SendToTarget(hwnd, LVM_GETSELECTEDCOUNT));
     int guard = static_cast<int>(SendToTarget(hwnd, LVM_GETITEMCOUNT));
-    while (row >= 0 && guard-- >= 0) {
-      any = true;
-      BeginRow(row, kListViewSelectedHeader);
-      ReadCells(row);
-      out.EndSection();
-      int next = static_cast<int>(SendToTarget(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
-      if (next <= row) break;  // the list is walked forward only; anything else is broken
-      row = next;
-    }
-    if (any) return;
+    int taken = 0, last = -1;
+    bool done = false, cut = false;
+    auto nextSelected = [&]() -> int {
+      if (done) return -1;
+      int n = static_cast<int>(SendToTarget(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(last), LVNI_SELECTED));
+      // The list is walked forward only; a row at or before the last one means it is broken.
+      done = n < 0 || (taken > 0 && n <= last) || guard-- < 0;
+      if (!done && taken == out.Limits.Items) done = cut = true;
+      if (done) return -1;
+      ++taken;
+      return last = n;
+    };
+    ReadRows(nextSelected, selected, kListViewSelectedHeader);
+    if (cut) out.AddTooManyItems(out.Limits.Items);
+    if (taken > 0) return;
     if (out.ShowProgress) out.ShowProgress(kListViewFallbackProgress);
     out.AddHeader(kListViewFirstRowHeader);
-    ReadCells(0);
-    out.EndSection();
+    bool first = true;
+    ReadRows([&] { return std::exchange(first, false) ? 0 : -1; }, 1, nullptr);
   }
 };
 }  // namespace
 
 void ReadListView(CapturedText& out, HWND listView) {
   Manager m = CreateMemMgrForWindow(listView);
-  ListViewReader reader{out, listView, RemoteListView(listView, *m, kListViewTextSize), {}};
-  reader.titles = reader.list.ColumnTitles();
+  ListViewReader reader{out, listView, *m, TargetBitness(*m), {}, std::nullopt, std::nullopt};
+  reader.titles = RemoteListView(listView, *m, kColumnTitleSize).ColumnTitles();
+  reader.Reserve();
   if (SendToTarget(listView, LVM_GETSELECTEDCOUNT) >= 2)
     reader.ReadSelectedRows();
+  else if (out.Options().read_all_items)
+    reader.ReadAllRows();
   else
     reader.ReadRowsInView();
 }
@@ -110,19 +242,119 @@ void ReadListView(CapturedText& out, HWND listView) {
 // -----------------------------------------------------------------------------------------
 // Tree view
 
+namespace {
+struct TreeItem {
+  uint64_t handle;
+  int depth;
+};
+
+// Reads the items `next` gives (a null handle ends them), a run at a time, each line
+// led by one full-width space per level.
+void ReadTreeItems(CapturedText& out, HWND tree, TProcessMemMgr& m, const std::function<TreeItem()>& next,
+                   const char* header) {
+  const Bitness bits = TargetBitness(m);
+  const auto& L = TreeViewItem(bits);
+  RecordRun run(m, bits, L.size, RunBufferSize(out), kItemsPerRun);
+  WholeItemReader whole(m, bits, L.size, out);
+  auto record = [&](uint64_t handle) {
+    StructImage s(L.size, bits);
+    s.PutU32(L.mask, TVIF_TEXT);
+    s.PutPointer(L.hItem, handle);
+    return s;
+  };
+  int n = 0;
+  for (bool more = true; more;) {
+    std::vector<TreeItem> items;
+    while (static_cast<int>(items.size()) < run.Slots()) {
+      out.Breathe(n, 0);
+      TreeItem item = next();
+      if (!item.handle) {
+        more = false;
+        break;
+      }
+      StructImage s = record(item.handle);
+      const int slot = static_cast<int>(items.size());
+      s.PutPointer(L.pszText, run.Text(slot));
+      s.PutU32(L.cchTextMax, static_cast<uint32_t>(run.TextSize()));
+      run.Put(slot, s);
+      items.push_back(item);
+      ++n;
+    }
+    const int used = static_cast<int>(items.size());
+    run.Push(used);
+    std::vector<char> answered(items.size(), 0);
+    for (int i = 0; i < used; ++i)
+      answered[static_cast<size_t>(i)] = SendToTarget(tree, TVM_GETITEMA, 0, AsParam(run.Record(i))) != 0;
+    run.Pull(used);
+    for (int i = 0; i < used; ++i) {
+      out.AddHeaderOnce(header);
+      ItemText text;
+      if (answered[static_cast<size_t>(i)]) {
+        const uint64_t pointer = run.Get(i).GetPointer(L.pszText);
+        text = run.Filled(i, pointer)
+                   ? whole.Read(tree, TVM_GETITEMA, record(items[static_cast<size_t>(i)].handle), L.pszText, L.cchTextMax)
+                   : run.TextOf(i, pointer, out.Limits.ItemText);
+      }
+      std::string indent;
+      for (int d = 0; d < items[static_cast<size_t>(i)].depth; ++d) indent += kTreeLevelIndent;
+      out.AddCutText(indent + text.text, text.cut);
+    }
+  }
+}
+
+uint64_t NextTreeItem(HWND tree, Bitness bits, WPARAM relation, uint64_t from) {
+  return TreeItemHandle(bits, SendToTarget(tree, TVM_GETNEXTITEM, relation, static_cast<LPARAM>(from)));
+}
+}  // namespace
+
 void ReadTreeView(CapturedText& out, HWND treeView) {
-  int count = static_cast<int>(SendToTarget(treeView, TVM_GETVISIBLECOUNT));
-  if (count <= 0) return;
+  const bool whole = out.Options().read_all_items;
+  const int reported = whole ? 0 : static_cast<int>(SendToTarget(treeView, TVM_GETVISIBLECOUNT));
+  if (!whole && reported <= 0) return;
   Manager m = CreateMemMgrForWindow(treeView);
   const Bitness bits = TargetBitness(*m);
-  ProcessAddress text = m->AllocMem(kTreeViewTextSize);
-  ProcessAddress record = m->AllocMem(static_cast<uint32_t>(TreeViewItem(bits).size));
-  uint64_t item = TreeItemHandle(bits, SendToTarget(treeView, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0));
-  for (int n = 0; item != 0 && n < count; ++n) {
-    out.AddHeaderOnce(kTreeViewHeader);
-    out.Add(TreeItemText(treeView, *m, item, record, text, kTreeViewTextSize));
-    item = TreeItemHandle(bits, SendToTarget(treeView, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, static_cast<LPARAM>(item)));
+  if (!whole) {
+    const int count = std::min(reported, out.Limits.ItemsInView);
+    uint64_t item = NextTreeItem(treeView, bits, TVGN_FIRSTVISIBLE, 0);
+    int n = 0;
+    ReadTreeItems(out, treeView, *m, [&]() -> TreeItem {
+      if (!item || n == count) return {0, 0};
+      TreeItem t{item, 0};
+      ++n;
+      item = NextTreeItem(treeView, bits, TVGN_NEXTVISIBLE, item);
+      return t;
+    }, kTreeViewHeader);
+    if (reported > count && item) out.AddTooManyItems(count);
+    return;
   }
+  // Depth first in display order, through what the tree holds: a collapsed branch's
+  // children are read without expanding it, and nothing is selected or scrolled.
+  const int limit = out.Limits.Items;
+  std::vector<uint64_t> parents;
+  uint64_t item = NextTreeItem(treeView, bits, TVGN_ROOT, 0);
+  int n = 0;
+  bool cut = false;
+  ReadTreeItems(out, treeView, *m, [&]() -> TreeItem {
+    if (!item) return {0, 0};
+    if (n == limit) {
+      cut = true;
+      return {0, 0};
+    }
+    ++n;
+    TreeItem t{item, static_cast<int>(parents.size())};
+    if (uint64_t child = NextTreeItem(treeView, bits, TVGN_CHILD, item)) {
+      parents.push_back(item);
+      item = child;
+      return t;
+    }
+    item = NextTreeItem(treeView, bits, TVGN_NEXT, item);
+    while (!item && !parents.empty()) {
+      item = NextTreeItem(treeView, bits, TVGN_NEXT, parents.back());
+      parents.pop_back();
+    }
+    return t;
+  }, kTreeViewAllHeader);
+  if (cut) out.AddTooManyItems(limit);
 }
 
 // -----------------------------------------------------------------------------------------
@@ -131,89 +363,160 @@ void ReadTreeView(CapturedText& out, HWND treeView) {
 namespace {
 struct KeptItem {
   int position;
-  std::string text;
+  ItemText text;
+  std::optional<RECT> rect;  // none when the bar has none for it (a hidden button)
 };
 
-// `itemRect` gives an item's rectangle in the bar's client coordinates, or nothing when
-// the bar has none for it (a hidden button): such an item gets no hit row, since the
-// rectangle block still holds the item before it and the row would lie on that item.
-void WriteBarItems(CapturedText& out, HWND bar, const std::vector<KeptItem>& kept,
-                   const char* header, bool skipEmptyLines,
-                   const std::function<std::optional<RECT>(int)>& itemRect) {
-  if (kept.empty()) return;
+// An item without a rectangle gets no hit row: the row would lie on another item.
+void WriteBarItems(CapturedText& out, HWND bar, const std::vector<KeptItem>& kept, const char* header,
+                   bool skipEmptyLines, int cutAt) {
+  if (kept.empty() && cutAt < 0) return;
   RECT window{};
   GetWindowRect(bar, &window);
   out.AddSectionBreak();
   out.AddHeader(header);
   for (const auto& k : kept) {
-    if (!(skipEmptyLines && k.text.empty())) out.Add(k.text);
-    if (std::optional<RECT> r = itemRect(k.position)) out.AddHit(k.text, ToScreen(*r, window));
+    if (!(skipEmptyLines && k.text.text.empty())) out.AddCutText(k.text.text, k.text.cut);
+    if (k.rect) out.AddHit(k.text.text, ToScreen(*k.rect, window));
   }
+  if (cutAt >= 0) out.AddTooManyItems(cutAt);
   out.EndSection();
 }
 
-std::optional<RECT> ItemRect(TProcessMemMgr& m, HWND bar, UINT message, int position, ProcessAddress block) {
-  if (!SendToTarget(bar, message, static_cast<WPARAM>(position), AsParam(block))) return std::nullopt;
-  return ReadRect(m, block);
-}
+// A block of per-item buffers of varying sizes and rectangles, filled by the control
+// and read back whole.
+struct BarBlock {
+  TProcessMemMgr& m;
+  ProcessAddress base = 0;
+  std::vector<uint8_t> image;
+
+  BarBlock(TProcessMemMgr& mgr, size_t bytes) : m(mgr), base(mgr.AllocMem(static_cast<uint32_t>(bytes))), image(bytes, 0) {}
+  ProcessAddress At(size_t offset) const { return base + static_cast<ProcessAddress>(offset); }
+  void Clear(size_t bytes) {
+    std::fill(image.begin(), image.begin() + static_cast<long>(bytes), 0);
+    m.WriteBuffer(image.data(), base, bytes);
+  }
+  void Pull(size_t bytes) { m.ReadBuffer(base, image.data(), bytes); }
+  const char* Bytes(size_t offset) const { return reinterpret_cast<const char*>(image.data()) + offset; }
+};
 }  // namespace
 
 void ReadStatusBar(CapturedText& out, HWND statusBar) {
   int parts = static_cast<int>(SendToTarget(statusBar, SB_GETPARTS, 255, 0));
   // A bar in simple mode shows one text and answers every part with it: read it once.
   if (parts > 1 && SendToTarget(statusBar, SB_ISSIMPLE)) parts = 1;
+  const int cutAt = parts > out.Limits.StatusParts ? out.Limits.StatusParts : -1;
+  parts = std::min(parts, out.Limits.StatusParts);
+  if (parts <= 0) return;
   Manager m = CreateMemMgrForWindow(statusBar);
-  // The buffer is sized from the longest part, so no text can overrun it. The length
-  // may come in UTF-16 units (Wine) while the text comes in bytes: room for two each.
-  uint32_t longest = 0;
-  for (int p = 0; p < parts; ++p)
-    longest = std::max<uint32_t>(longest, LOWORD(SendToTarget(statusBar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(p))));
-  ProcessAddress text = m->AllocMem(std::max(kBarTextSize, 2 * longest + 1));
-  ProcessAddress rect = m->AllocMem(kRectSize);
-  std::vector<KeptItem> kept;
+  // SB_GETTEXTA writes the whole text, so each buffer is sized from its part's length.
+  // The length may come in UTF-16 units (Wine) while the text comes in bytes: room for
+  // two each.
+  std::vector<size_t> offsets, sizes;
+  size_t total = static_cast<size_t>(parts) * kRectSize;
   for (int p = 0; p < parts; ++p) {
-    // An owner-drawn part answers with its data and writes nothing: without this, it
-    // would repeat the text of the part before it.
-    m->WriteString("", text);
-    LRESULT r = SendToTarget(statusBar, SB_GETTEXTA, static_cast<WPARAM>(p), AsParam(text));
-    if (r > 0) kept.push_back({p, CutToBuffer(m->ReadString(text), kBarTextSize)});
+    size_t length = LOWORD(SendToTarget(statusBar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(p)));
+    offsets.push_back(total);
+    sizes.push_back(std::max(ItemBufferSize(out), 2 * length + 1));
+    total += (sizes.back() + 7) & ~size_t{7};
   }
-  WriteBarItems(out, statusBar, kept, kStatusBarHeader, true,
-                [&](int p) { return ItemRect(*m, statusBar, SB_GETRECT, p, rect); });
+  BarBlock block(*m, total);
+  block.Clear(total);
+  std::vector<LRESULT> results;
+  std::vector<char> hasRect;
+  for (int p = 0; p < parts; ++p) {
+    out.Breathe();
+    // An owner-drawn part answers with its data and writes nothing: its buffer stays empty.
+    results.push_back(SendToTarget(statusBar, SB_GETTEXTA, static_cast<WPARAM>(p),
+                                   AsParam(block.At(offsets[static_cast<size_t>(p)]))));
+    hasRect.push_back(SendToTarget(statusBar, SB_GETRECT, static_cast<WPARAM>(p),
+                                   AsParam(block.At(static_cast<size_t>(p) * kRectSize))) != 0);
+  }
+  block.Pull(total);
+  std::vector<KeptItem> kept;
+  for (size_t p = 0; p < static_cast<size_t>(parts); ++p) {
+    if (results[p] <= 0) continue;
+    std::optional<RECT> rect;
+    if (hasRect[p]) rect = RectFrom(block.image.data() + p * kRectSize);
+    kept.push_back({static_cast<int>(p), TextWithin(block.Bytes(offsets[p]), sizes[p], out.Limits.ItemText), rect});
+  }
+  WriteBarItems(out, statusBar, kept, kStatusBarHeader, true, cutAt);
 }
 
 void ReadToolBar(CapturedText& out, HWND toolBar) {
   int buttons = static_cast<int>(SendToTarget(toolBar, TB_BUTTONCOUNT));
   if (buttons <= 0) return;
+  const int cutAt = buttons > out.Limits.ToolButtons ? out.Limits.ToolButtons : -1;
+  buttons = std::min(buttons, out.Limits.ToolButtons);
   Manager m = CreateMemMgrForWindow(toolBar);
-  Bitness bits = TargetBitness(*m);
+  const Bitness bits = TargetBitness(*m);
   const auto& L = ToolBarButton(bits);
-  ProcessAddress text = m->AllocMem(kBarTextSize);
-  ProcessAddress rect = m->AllocMem(kRectSize);
-  ProcessAddress button = m->AllocMem(static_cast<uint32_t>(L.size));
-  uint32_t textSize = kBarTextSize;
-  std::vector<KeptItem> kept;
+  const size_t record = (L.size + 7) & ~size_t{7};
+  const size_t rects = static_cast<size_t>(buttons) * record;
+  const size_t recordBytes = rects + static_cast<size_t>(buttons) * kRectSize;
+  BarBlock records(*m, recordBytes);
+  records.Clear(recordBytes);
+  std::vector<char> got, hasRect;
   for (int b = 0; b < buttons; ++b) {
-    // The text is asked for by command identifier, so translate the position first.
-    StructImage s(L.size, bits);
-    Write(*m, s, button);
-    if (!SendToTarget(toolBar, TB_GETBUTTON, static_cast<WPARAM>(b), AsParam(button))) continue;
-    ReadBack(*m, button, s);
-    if (s.GetU8(L.fsStyle) & BTNS_SEP) continue;
-    WPARAM id = static_cast<WPARAM>(static_cast<int32_t>(s.GetU32(L.idCommand)));
-    LRESULT length = SendToTarget(toolBar, TB_GETBUTTONTEXTA, id, 0);
-    if (length < 0) continue;
-    if (static_cast<uint32_t>(length) >= textSize) {
-      textSize = static_cast<uint32_t>(length) + 1;
-      text = m->AllocMem(textSize);
-    }
-    m->WriteString("", text);
-    if (SendToTarget(toolBar, TB_GETBUTTONTEXTA, id, AsParam(text)) < 0) continue;
-    std::string t = CutToBuffer(m->ReadString(text), kBarTextSize);
-    if (!t.empty()) kept.push_back({b, t});
+    out.Breathe();
+    got.push_back(SendToTarget(toolBar, TB_GETBUTTON, static_cast<WPARAM>(b),
+                               AsParam(records.At(static_cast<size_t>(b) * record))) != 0);
+    hasRect.push_back(SendToTarget(toolBar, TB_GETITEMRECT, static_cast<WPARAM>(b),
+                                   AsParam(records.At(rects + static_cast<size_t>(b) * kRectSize))) != 0);
   }
-  WriteBarItems(out, toolBar, kept, kToolBarHeader, false,
-                [&](int b) { return ItemRect(*m, toolBar, TB_GETITEMRECT, b, rect); });
+  records.Pull(recordBytes);
+
+  // The text is asked for by command identifier, so the position is translated first,
+  // and its buffer is sized from the length the button gives.
+  struct Wanted {
+    int position;
+    WPARAM id;
+    size_t size;
+  };
+  std::vector<Wanted> wanted;
+  size_t largest = 0;
+  for (int b = 0; b < buttons; ++b) {
+    if (!got[static_cast<size_t>(b)]) continue;
+    StructImage s(L.size, bits);
+    std::memcpy(s.Data(), records.image.data() + static_cast<size_t>(b) * record, L.size);
+    if (s.GetU8(L.fsStyle) & BTNS_SEP) continue;
+    const WPARAM id = static_cast<WPARAM>(static_cast<int32_t>(s.GetU32(L.idCommand)));
+    out.Breathe();
+    const LRESULT length = SendToTarget(toolBar, TB_GETBUTTONTEXTA, id, 0);
+    if (length < 0 || static_cast<size_t>(length) > kLongestButtonText) continue;
+    const size_t size = (std::max(ItemBufferSize(out), static_cast<size_t>(length) + 1) + 7) & ~size_t{7};
+    largest = std::max(largest, size);
+    wanted.push_back({b, id, size});
+  }
+  std::vector<KeptItem> kept;
+  if (!wanted.empty()) {
+    // The texts go in runs that fit one block, reserved once.
+    size_t total = 0;
+    for (const Wanted& w : wanted) total += w.size;
+    BarBlock texts(*m, std::min(total, std::max(kButtonTextBudget, largest)));
+    for (size_t first = 0; first < wanted.size();) {
+      size_t end = first, used = 0;
+      while (end < wanted.size() && used + wanted[end].size <= texts.image.size()) used += wanted[end++].size;
+      texts.Clear(used);
+      std::vector<char> answered;
+      for (size_t i = first, at = 0; i < end; at += wanted[i++].size) {
+        out.Breathe();
+        answered.push_back(SendToTarget(toolBar, TB_GETBUTTONTEXTA, wanted[i].id, AsParam(texts.At(at))) >= 0);
+      }
+      texts.Pull(used);
+      for (size_t i = first, at = 0; i < end; at += wanted[i++].size) {
+        if (!answered[i - first]) continue;
+        ItemText t = TextWithin(texts.Bytes(at), wanted[i].size, out.Limits.ItemText);
+        if (t.text.empty()) continue;
+        const size_t b = static_cast<size_t>(wanted[i].position);
+        std::optional<RECT> rect;
+        if (hasRect[b]) rect = RectFrom(records.image.data() + rects + b * kRectSize);
+        kept.push_back({wanted[i].position, std::move(t), rect});
+      }
+      first = end;
+    }
+  }
+  WriteBarItems(out, toolBar, kept, kToolBarHeader, false, cutAt);
 }
 
 }  // namespace glean::capture

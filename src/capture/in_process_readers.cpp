@@ -10,14 +10,7 @@ namespace glean::capture {
 namespace {
 constexpr int kMenuTextLimit = 255;
 constexpr int kListItemLimit = 10000;
-constexpr int kWindowTextLimit = 10000;
 constexpr int kMaxSelectedItems = 1000;
-
-std::string ClassNameOf(HWND hwnd) {
-  char name[256] = {};
-  GetClassNameA(hwnd, name, 255);
-  return name;
-}
 
 void WriteSingleListItem(CapturedText& out, const std::string& text) {
   if (text.empty()) return;
@@ -30,6 +23,10 @@ void WriteSingleListItem(CapturedText& out, const std::string& text) {
 enum class TextKind { Edit, Combo, Static };
 
 TextKind KindOf(HWND child, const std::string& className) {
+  // The system's own classes are known by name: they answer 0 to both messages below,
+  // so asking would only cost two messages for the same answer.
+  if (className == "Static" || className == "Button") return TextKind::Static;
+  if (className == "ComboBox") return TextKind::Combo;
   if (SendToTarget(child, EM_GETLIMITTEXT) > 0 || className == "Edit" || className == "TEdit")
     return TextKind::Edit;
   if (SendToTarget(child, CB_GETCOUNT) > 0 || className.find("ComboBox") != std::string::npos ||
@@ -91,17 +88,23 @@ void ReadListBox(CapturedText& out, HWND child) {
   out.AddSectionBreak();
   out.AddHeader(kSelectedListItemsHeader);
   for (LRESULT i = 0; i < n; ++i) {
+    out.Breathe();
     std::string text = GetListBoxItemText(child, indices[i], kListItemLimit);
     if (!text.empty()) out.Add(text);
   }
   out.EndSection();
 }
 
-void ReadChildText(CapturedText& out, HWND child) {
-  std::string text = GetTargetText(child, kWindowTextLimit);
+bool CannotBeListBox(const std::string& className) {
+  return className == "Static" || className == "Button" || className == "Edit" || className == "ComboBox";
+}
+
+void ReadChildText(CapturedText& out, HWND child, const std::string& className) {
+  WholeTargetText whole = GetWholeTargetText(child, out.Limits.WindowText);
+  const std::string& text = whole.text;
   if (text.empty() || text == out.LastChildText) return;
   const CaptureOptions& options = out.Options();
-  TextKind kind = KindOf(child, ClassNameOf(child));
+  TextKind kind = KindOf(child, className);
   if (kind == TextKind::Combo && IsComboWithoutStrings(child)) return;
   switch (kind) {
     case TextKind::Edit:
@@ -110,7 +113,7 @@ void ReadChildText(CapturedText& out, HWND child) {
       if (edit ? options.read_edit : options.read_combo) {
         out.AddSectionBreak();
         out.AddHeader(edit ? kEditHeader : kComboHeader);
-        out.Add(text);
+        out.AddCutText(text, whole.cut);
         out.EndSection();
         AddHitForWindow(out, text, child);
       }
@@ -120,7 +123,7 @@ void ReadChildText(CapturedText& out, HWND child) {
       if (options.read_static) {
         std::string shown = options.no_ampersand ? RemoveAmpersands(text) : text;
         if (out.LastLineEmpty()) out.AddHeader(kStaticHeader);
-        out.Add(shown);
+        out.AddCutText(shown, whole.cut);
         AddHitForWindow(out, shown, child);
       }
       break;

@@ -4,13 +4,19 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "capture/captured_text.h"
 
 namespace glean::capture {
 
 void ReadMenuBar(CapturedText& out, HWND window);
 void ReadListBox(CapturedText& out, HWND child);
-void ReadChildText(CapturedText& out, HWND child);
+// `className` is the child's class name, as the dispatch read it.
+void ReadChildText(CapturedText& out, HWND child, const std::string& className);
+
+// The system's classes that answer nothing to the list-box messages.
+bool CannotBeListBox(const std::string& className);
 
 // Removes every "&" (doubled ones too).
 std::string RemoveAmpersands(const std::string& text);

@@ -14,12 +14,19 @@ inline constexpr char kListViewInViewHeader[] = "∇ 見えているリストビ
 inline constexpr char kListViewSelectedHeader[] = "∇ 選択されたﾘｽﾄﾋﾞｭｰ項目 ∇";
 inline constexpr char kListViewFirstRowHeader[] = "∇ ﾘｽﾄﾋﾞｭｰ項目 ∇";
 inline constexpr char kTreeViewHeader[] = "∇ 見えているﾂﾘｰﾋﾞｭｰ項目 ∇";
+inline constexpr char kListViewAllHeader[] = "∇ ﾘｽﾄﾋﾞｭｰ項目 ∇";
+inline constexpr char kTreeViewAllHeader[] = "∇ ﾂﾘｰﾋﾞｭｰ項目 ∇";
+inline constexpr char kTreeLevelIndent[] = "　";
 inline constexpr char kStatusBarHeader[] = "∇ ｽﾃｰﾀｽﾊﾞｰ ∇";
 inline constexpr char kToolBarHeader[] = "∇ ﾂｰﾙﾊﾞｰ ∇";
 
 inline constexpr char kNothingReadable[] = "読み込み可能な文字データがありません。";
 inline constexpr char kWindowNotFound[] = "Error: 指定されたウィンドウが見つかりません。‡";
 inline constexpr char kWindowNotResponding[] = "Error: 指定されたウィンドウが応答しません。‡";
+// A control cut at `limit` items; "%d" is the limit.
+inline constexpr char kTooManyItemsFormat[] = "Error: 項目が多すぎるため、最初の%d項目を取得しました。‡";
+inline constexpr char kTextTooLong[] = "Error: テキストが長すぎるため、途中までを取得しました。‡";
+inline constexpr char kCaptureStopped[] = "Error: 取得を中止しました。‡";
 inline constexpr char kDesktopTitle[] = "ﾃﾞｽｸﾄｯﾌﾟ";
 inline constexpr char kDesktopFolderName[] = "ﾃﾞｽｸﾄｯﾌﾟ";
 

@@ -1,5 +1,6 @@
 #include "capture/target_messages.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "base/sjis.h"
@@ -10,6 +11,9 @@ namespace glean::capture {
 ETargetNotResponding::ETargetNotResponding() : Exception(kWindowNotResponding) {}
 
 namespace {
+// Room for the first read of a window text, on the stack: nearly every text fits.
+constexpr size_t kFirstTextRead = 4096;
+
 template <typename SendFn>
 LRESULT SendChecked(SendFn send, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   DWORD_PTR result = 0;
@@ -36,6 +40,29 @@ std::string GetTargetText(HWND hwnd, int limit) {
   SendToTarget(hwnd, WM_GETTEXT, static_cast<WPARAM>(limit), reinterpret_cast<LPARAM>(buffer.data()));
   buffer.back() = '\0';
   return std::string(buffer.data());  // up to the first zero byte
+}
+
+WholeTargetText GetWholeTargetText(HWND hwnd, size_t limit) {
+  // Most texts fit the first read. Only one that fills it is asked for its length:
+  // under Wine WM_GETTEXTLENGTH costs twice a WM_GETTEXT, and asking every child first
+  // would triple the cost of a window of labels.
+  char first[kFirstTextRead + 1];
+  first[0] = first[kFirstTextRead] = '\0';
+  SendToTarget(hwnd, WM_GETTEXT, kFirstTextRead, reinterpret_cast<LPARAM>(first));
+  std::string text(first);  // up to the first zero byte
+  if (text.size() + 2 < kFirstTextRead) return {std::move(text), false};
+  const LRESULT length = SendToTarget(hwnd, WM_GETTEXTLENGTH);
+  // The length may be counted in UTF-16 units while the text comes in bytes: room for
+  // two each, and one byte past the limit to know when the text is longer.
+  const size_t room = std::min(2 * static_cast<size_t>(std::max<LRESULT>(length, 0)), limit + 1) + 1;
+  if (room > kFirstTextRead) {
+    std::vector<char> buffer(room + 1, '\0');
+    SendToTarget(hwnd, WM_GETTEXT, static_cast<WPARAM>(room), reinterpret_cast<LPARAM>(buffer.data()));
+    text = buffer.data();  // up to the first zero byte
+  }
+  if (text.size() <= limit) return {std::move(text), false};
+  text.resize(sjis::CharBoundaryAtOrBefore(text, limit));
+  return {std::move(text), true};
 }
 
 std::string ToShiftJis(const std::wstring& text) {

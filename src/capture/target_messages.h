@@ -26,6 +26,15 @@ LRESULT SendToTargetW(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0);
 // WM_GETTEXT with room for `limit` bytes (the text is cut there).
 std::string GetTargetText(HWND hwnd, int limit);
 
+// The whole window text: read with room for a few kilobytes, and when it fills them,
+// its length asked (WM_GETTEXTLENGTH) and read again whole. At most `limit` bytes are
+// kept, cut at a character boundary.
+struct WholeTargetText {
+  std::string text;
+  bool cut = false;
+};
+WholeTargetText GetWholeTargetText(HWND hwnd, size_t limit);
+
 // List-box item texts, asked for in UTF-16 and converted to code page 932 (the A forms
 // return UTF-16 bytes across processes under Wine); at most `limit` bytes, cut at a
 // character boundary. Empty when the item does not exist or the list keeps no strings.

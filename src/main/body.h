@@ -156,6 +156,7 @@ class TBody {
   bool sizeWriteRefused_ = false;
   bool capturing_ = false;
   bool closeRequested_ = false;  // while a capture runs
+  bool stopRequested_ = false;   // Esc pressed in Glean while a capture runs
   bool maximizeOnShow_ = false;
 
   TGleanIni ini_;

@@ -67,7 +67,17 @@ void TBody::CaptureEntry(int index, const std::string& spoken, const char* acces
   request.SelectedTitle = SelectedTitle_;
   request.WindowsFolder = windowsFolder_;
   request.ShowProgress = [this](const std::string& text) { StatusBar1_->SetSimpleText(text); };
-  request.ProcessMessages = [this] { ui::ProcessMessages(hwnd_); };
+  // Esc pressed in any of Glean's windows stops the capture; the key goes no further.
+  stopRequested_ = false;
+  request.ProcessMessages = [this] {
+    ui::ProcessMessages(hwnd_, [this](const MSG& msg) {
+      const bool esc = msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE &&
+                       (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd));
+      if (esc) stopRequested_ = true;
+      return esc;
+    });
+  };
+  request.StopRequested = [this] { return stopRequested_; };
   // A reader's error leaves here with the pane still empty; the message loop shows it.
   capture::CaptureOutcome outcome = capture::CaptureWindow(request, capture_, CapturedLines_, ItemHitTable_);
   if (outcome == capture::CaptureOutcome::WindowNotFound) {

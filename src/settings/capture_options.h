@@ -24,6 +24,7 @@ struct CaptureOptions {
     read_tool = other.read_tool;
     read_menu = other.read_menu;
     no_ampersand = other.no_ampersand;
+    read_all_items = other.read_all_items;
     no_access.Assign(other.no_access);
     return *this;
   }
@@ -40,6 +41,8 @@ struct CaptureOptions {
   bool read_tool = true;
   bool read_menu = true;
   bool no_ampersand = false;
+  // Every row of a list view and every item of a tree view, not only those in view.
+  bool read_all_items = false;
   // Title substrings whose windows are left out of the window list (never empty ones).
   TStringList no_access;
 };

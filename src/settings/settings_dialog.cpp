@@ -8,7 +8,7 @@ namespace {
 
 enum ControlId : int {
   kGroup1 = 100, kCheckBox1, kRule, kLabel1, kComboBox1, kAddBtn, kDeleteBtn, kCheckBox2, kCheckBox3,
-  kGroup2, kSTA, kEDI, kLIS, kCB, kSB, kLB, kTB, kTOO, kMEN,
+  kGroup2, kSTA, kEDI, kLIS, kCB, kSB, kLB, kTB, kTOO, kMEN, kALL,
   kOKBtn = IDOK, kCancelBtn = IDCANCEL,
 };
 
@@ -64,6 +64,9 @@ constexpr ControlRow kControls[] = {
      &CaptureOptions::read_tool, true},
     {kMEN, Kind::CheckBox, "メニュー項目(&M)", kGroup2X + 200, kGroup2Y + 96, 150, kCheckHeight,
      &CaptureOptions::read_menu, true},
+    // The longest caption of the column: it starts a little to the left to fit the group.
+    {kALL, Kind::CheckBox, "すべての項目を読む(&I)", kGroup2X + 196, kGroup2Y + 120, 163, kCheckHeight,
+     &CaptureOptions::read_all_items, true},
     {kOKBtn, Kind::DefaultButton, "ＯＫ(&O)", 96, 360, 89, 25, nullptr, true},
     {kCancelBtn, Kind::Button, "ｷｬﾝｾﾙ(&C)", 200, 360, 89, 25, nullptr, true},
 };

@@ -83,13 +83,14 @@ int RunMessageLoop(HWND dialogWindow) {
   return static_cast<int>(msg.wParam);
 }
 
-void ProcessMessages(HWND dialogWindow) {
+void ProcessMessages(HWND dialogWindow, const std::function<bool(const MSG&)>& intercept) {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
+    if (intercept && intercept(msg)) continue;
     Dispatch(dialogWindow, msg);
   }
 }

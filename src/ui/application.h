@@ -28,7 +28,8 @@ int RunMessageLoop(HWND dialogWindow);
 void SetShortcuts(HWND window, HACCEL table);
 
 // Handles the messages now waiting, then returns (a quit request is kept for the loop).
-void ProcessMessages(HWND dialogWindow);
+// A message `intercept` answers true for is taken out and not dispatched.
+void ProcessMessages(HWND dialogWindow, const std::function<bool(const MSG&)>& intercept = {});
 
 // The application's hint: after every mouse move, `lookup` names the hint of the window
 // under the mouse; when it differs from the current one, `onHint` is told the new one.

@@ -68,7 +68,8 @@ TEST_P(ListViews, ProgressIsShownPerRowAndListViewsOffReadsNothing) {
   CaptureWindow(request, SampleOptions(), lines, hits);
   ASSERT_FALSE(progress.empty());
   EXPECT_EQ(progress.front(), "データを取得中...お待ち下さい：0");
-  EXPECT_EQ(static_cast<int>(progress.size()), pumps);  // one of each per row
+  // One of each per row; messages are also handled between controls.
+  EXPECT_GE(pumps, static_cast<int>(progress.size()));
 
   CaptureOptions o = SampleOptions();
   o.read_listview = false;

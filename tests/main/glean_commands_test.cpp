@@ -270,7 +270,7 @@ TEST_F(SettingsDialog, StandsAtItsPlaceWithItsControls) {
       "テキストの種類を表示(&W)", "<combo>", "隠れているデータは取得しない(&H)",
       "アクセスキー・プレフィクス '&&' を表示しない(&P)", "スタティックテキスト(&S)", "エディットテキスト(&E)",
       "リスト項目(&L)", "コンボボックス(&B)", "ステータスバー(&U)", "リストビュー項目(&V)", "ツリービュー項目(&R)",
-      "ツールバー(&O)", "メニュー項目(&M)", "ＯＫ(&O)", "ｷｬﾝｾﾙ(&C)"};
+      "ツールバー(&O)", "メニュー項目(&M)", "すべての項目を読む(&I)", "ＯＫ(&O)", "ｷｬﾝｾﾙ(&C)"};
   EXPECT_EQ(order, expected) << "(the list buttons are disabled with an empty list)";
 
   // The label's access key reaches the combo box; Esc cancels.

@@ -11,6 +11,7 @@
 #include "harness/desktop.h"
 #include "harness/process.h"
 #include "main/glean_copy.h"
+#include "procmem/uProcessMemMgr.h"
 
 namespace glean::test {
 namespace {
@@ -128,6 +129,79 @@ TEST(GleanProcess, ThePaneShowsTheFirstCaptureAndAnEntryChosenWithTheKeyboard) {
   Press(VK_DOWN);
   if (!WaitUntil([&] { return PaneLines(pane) == captureOf(lower); }, 2000)) Press(VK_DOWN);
   EXPECT_TRUE(WaitUntil([&] { return PaneLines(pane) == captureOf(lower); })) << "the second entry";
+}
+
+// The simple text of another process's status bar, through a buffer placed there.
+std::string SimpleStatusText(HWND status) {
+  auto m = CreateMemMgrForWindow(status);
+  ProcessAddress buffer = m->AllocMem(4096);
+  m->WriteString("", buffer);
+  SendMessageA(status, SB_GETTEXTA, 0, static_cast<LPARAM>(buffer));  // a bar in simple mode gives its simple text
+  return m->ReadString(buffer);
+}
+
+// Selects the entry of Glean's window list that shows `title`, through records placed in
+// Glean; false when there is none.
+bool SelectEntry(HWND list, const std::string& title) {
+  auto m = CreateMemMgrForWindow(list);
+  ProcessAddress item = m->AllocMem(sizeof(LVITEMA)), text = m->AllocMem(512);
+  const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    LVITEMA query{};
+    query.pszText = reinterpret_cast<char*>(text);
+    query.cchTextMax = 512;
+    m->WriteBuffer(&query, item, sizeof query);
+    SendMessageA(list, LVM_GETITEMTEXTA, i, static_cast<LPARAM>(item));
+    if (m->ReadString(text).find(title) == std::string::npos) continue;
+    LVITEMA select{};
+    select.stateMask = select.state = LVIS_SELECTED | LVIS_FOCUSED;
+    m->WriteBuffer(&select, item, sizeof select);
+    return SendMessageA(list, LVM_SETITEMSTATE, i, static_cast<LPARAM>(item)) != 0;
+  }
+  return false;
+}
+
+// A long capture of every row: its progress shows the row count after a second, Glean
+// answers throughout, and Esc stops it with what was read kept.
+TEST(GleanProcess, EscStopsALongCaptureShownWithItsProgress) {
+  GleanCopy copy;
+  ASSERT_TRUE(copy.Copied());
+  WriteFileBytes(copy.Ini(), "[text_type]\r\nread_all_items=1\r\n");
+  const std::string title = "Glean 長いリスト";
+  TestProcess sample = TestProcess::Start(SampleAppPath(false), "--scenario wholelist --title \"" + title + "\"");
+  ASSERT_NE(sample.WaitForWindow("GleanSampleApp", title.c_str(), 30000), nullptr);
+  TestProcess glean = TestProcess::Start(copy.Exe());
+  HWND body = glean.WaitForWindow("TBody", kTitle);
+  ASSERT_NE(body, nullptr);
+  HWND pane = FindChild(body, "TEditor");
+  HWND status = FindChild(body, "msctls_statusbar32");
+  ASSERT_TRUE(pane && status);
+  // Once the captures of the start are done (other tests' windows may lie on top), the
+  // list's entry is chosen and Home released in the window list captures it.
+  HWND list = FindChild(body, "SysListView32");
+  ASSERT_NE(list, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return !PaneLines(pane).empty() && SimpleStatusText(status).empty(); }, 60000));
+  ASSERT_TRUE(SelectEntry(list, title));
+  PostMessageA(list, WM_KEYUP, VK_HOME, 0xC0470001);
+  std::string progress;
+  ASSERT_TRUE(WaitUntil([&] { return (progress = SimpleStatusText(status)).find("/5000") != std::string::npos; }, 20000))
+      << progress;
+  EXPECT_EQ(progress.rfind("データを取得中...お待ち下さい：", 0), 0u) << progress;
+  DWORD_PTR answer = 0;
+  EXPECT_TRUE(SendMessageTimeoutA(body, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer)) << "Glean did not answer";
+  // Esc as the window list receives it (input from here reaches Glean only while it is
+  // in the foreground, which a test cannot make sure of).
+  PostMessageA(list, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  std::vector<std::string> lines;
+  ASSERT_TRUE(WaitUntil([&] {
+    lines = PaneLines(pane);
+    return !lines.empty() && lines.back() == "Error: 取得を中止しました。‡";
+  }, 20000)) << (lines.empty() ? "" : lines.back());
+  ASSERT_GT(lines.size(), 10u);
+  EXPECT_EQ(lines[3], "∇ ﾘｽﾄﾋﾞｭｰ項目 ∇");
+  EXPECT_EQ(lines[4], "《番号》0");
+  EXPECT_LT(lines.size(), 5u + 3 * 5000);
+  EXPECT_EQ(SimpleStatusText(status), "");
 }
 
 TEST(GleanProcess, CarriesItsIconAndVersion) {

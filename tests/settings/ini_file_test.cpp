@@ -131,7 +131,8 @@ TEST_F(IniFileTest, SaveCaptureOptionsWithAShorterList) {
             "read_treeview=1\r\n"
             "read_status=1\r\n"
             "read_tool=0\r\n"
-            "read_menu=1\r\n");
+            "read_menu=1\r\n"
+            "read_all_items=0\r\n");
 }
 
 TEST_F(IniFileTest, SaveCaptureOptionsWithAnEmptyListKeepsTheCount) {

@@ -33,15 +33,21 @@ struct ListViewData {
   std::vector<int> selected = {};
   // Answer item-text queries with a pointer nobody can read (a broken program).
   bool unreadable_text = false;
+  // Answer LVM_GETCOUNTPERPAGE with 2^31 - 1 (a broken program).
+  bool lies_about_page = false;
 };
 
 struct TreeNode {
   int level;  // 0 = root; a node is a child of the nearest node above with level - 1
   std::string text;
+  bool collapsed = false;
+  // Says it has children but gets them only when it is first expanded, as a registry
+  // tree does (then three, "<text> の子0" to "<text> の子2").
+  bool lazy = false;
 };
 
 struct TreeData {
-  std::vector<TreeNode> nodes;  // in display order; every node is expanded
+  std::vector<TreeNode> nodes;  // in display order; expanded unless collapsed
 };
 
 enum class PartStyle { Plain, NoBorders, PopOut, OwnerDraw };
@@ -64,6 +70,8 @@ struct ToolButton {
 
 struct ToolBarData {
   std::vector<ToolButton> buttons;
+  // Answer TB_BUTTONCOUNT with 2^31 - 1 (a broken program).
+  bool lies_about_count = false;
 };
 
 struct TabData {

@@ -18,4 +18,10 @@ void FillTab(HWND tab, const TabData& data);
 // Makes the list view answer item-text queries with a pointer nobody can read.
 void MakeItemTextUnreadable(HWND view);
 
+// Makes the control answer `countMessage` with 2^31 - 1.
+void MakeCountALie(HWND control, UINT countMessage);
+
+// Gives a lazy tree node its children when it is first expanded (TVN_ITEMEXPANDING).
+void FillLazyNode(HWND tree, HTREEITEM item);
+
 }  // namespace sample_app

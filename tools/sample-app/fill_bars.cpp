@@ -55,6 +55,7 @@ void FillToolBar(HWND bar, const ToolBarData& data) {
     SendMessageA(bar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
   }
   SendMessageA(bar, TB_AUTOSIZE, 0, 0);
+  if (data.lies_about_count) MakeCountALie(bar, TB_BUTTONCOUNT);
 }
 
 }  // namespace sample_app

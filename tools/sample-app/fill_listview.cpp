@@ -46,6 +46,7 @@ void FillListView(HWND view, const ListViewData& data) {
   for (int row : data.selected) Select(view, row);
   SendMessageA(view, LVM_ENSUREVISIBLE, 0, FALSE);
   if (data.unreadable_text) MakeItemTextUnreadable(view);
+  if (data.lies_about_page) MakeCountALie(view, LVM_GETCOUNTPERPAGE);
 }
 
 }  // namespace sample_app

@@ -28,4 +28,13 @@ inline std::string LongText(std::string_view head, std::size_t bytes) {
   return text;
 }
 
+// About `bytes` bytes of Japanese text in lines of LongText("第<n>行", 78) ended by CR LF,
+// as a log or a licence holds it (an edit field wraps lines this short quickly).
+inline std::string LinedText(std::size_t bytes) {
+  std::string text;
+  for (int n = 0; text.size() < bytes; ++n)
+    text += LongText("第" + std::to_string(n) + "行", 78) + "\r\n";
+  return text;
+}
+
 }  // namespace sample_app

@@ -114,4 +114,14 @@ inline constexpr int kFirstStatic = 3000;  // 3000 .. 3999
 inline constexpr int kStaticCount = 1000;
 }  // namespace bench
 
+namespace whole {  // scenarios "wholelist", "wholetree", "bigtext" and "liars"
+inline constexpr int kList = 2701;
+inline constexpr int kListRows = 5000;  // columns "番号" (the row) and "件名" ("件名<row>")
+inline constexpr int kTree = 2702;      // the nodes of WholeTree() (whole_tree.h)
+inline constexpr int kEdit = 2703;      // LinedText(kBigTextBytes)
+inline constexpr int kBigTextBytes = 200 * 1024;
+inline constexpr int kLyingList = 2704;     // three rows, an endless page
+inline constexpr int kLyingToolBar = 2705;  // two buttons, endless buttons
+}  // namespace whole
+
 }  // namespace sample_app

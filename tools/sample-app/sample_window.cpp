@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "control_builder.h"
+#include "fill.h"
 #include "sample_ids.h"
 
 namespace sample_app {
@@ -20,6 +21,10 @@ void DrawOwnerPart(const DRAWITEMSTRUCT& draw) {
 LRESULT OnNotify(HWND window, const NMHDR& header) {
   if (header.code == TCN_SELCHANGE) {
     ShowTabPage(window, static_cast<int>(SendMessageA(header.hwndFrom, TCM_GETCURSEL, 0, 0)));
+  } else if (header.code == TVN_ITEMEXPANDINGA || header.code == TVN_ITEMEXPANDINGW) {
+    // Both forms carry the item handle at the same place.
+    const auto& expanding = reinterpret_cast<const NMTREEVIEWA&>(header);
+    if (expanding.action & TVE_EXPAND) FillLazyNode(header.hwndFrom, expanding.itemNew.hItem);
   }
   return 0;
 }

@@ -1,7 +1,8 @@
-// A list view that behaves like a broken program: every answer to an item-text query
-// points the caller's item record at an address no program may read, so a reader in
-// another process fails when it follows the pointer. The control itself still paints its
-// texts, because it does not send these messages to itself.
+// Controls that behave like broken programs. A list view whose every answer to an
+// item-text query points the caller's item record at an address no program may read, so
+// a reader in another process fails when it follows the pointer (the control itself
+// still paints its texts, because it does not send these messages to itself); and
+// controls that claim endless items.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -34,7 +35,19 @@ LRESULT CALLBACK AnswerWithUnreadablePointer(HWND view, UINT message, WPARAM wpa
   return result;
 }
 
+constexpr UINT_PTR kLiarId = 2;
+
+LRESULT CALLBACK AnswerCountWithALie(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                     DWORD_PTR countMessage) {
+  if (message == countMessage) return 0x7FFFFFFF;
+  return DefSubclassProc(control, message, wparam, lparam);
+}
+
 }  // namespace
+
+void MakeCountALie(HWND control, UINT countMessage) {
+  SetWindowSubclass(control, AnswerCountWithALie, kLiarId, countMessage);
+}
 
 void MakeItemTextUnreadable(HWND view) {
   SetWindowSubclass(view, AnswerWithUnreadablePointer, kSubclassId, 0);

@@ -26,12 +26,17 @@ std::vector<WindowEntry> Blanks(const std::string& title);
 std::vector<WindowEntry> WindowList(const std::string& title);
 std::vector<WindowEntry> BigReport(const std::string& title);
 std::vector<WindowEntry> ManyStatics(const std::string& title);
+std::vector<WindowEntry> WholeList(const std::string& title);
+std::vector<WindowEntry> WholeTreeWindow(const std::string& title);
+std::vector<WindowEntry> BigText(const std::string& title);
+std::vector<WindowEntry> Liars(const std::string& title);
 
 inline constexpr Scenario kScenarios[] = {
     {"all", AllControls},       {"empty", Empty},          {"manysel", ManySelected},
     {"listview", ListViews},    {"longitem", LongItems},   {"badpointer", BadPointer},
     {"twins", Twins},           {"blanks", Blanks},        {"windowlist", WindowList},
-    {"bigreport", BigReport},   {"statics", ManyStatics},
+    {"bigreport", BigReport},   {"statics", ManyStatics},  {"wholelist", WholeList},
+    {"wholetree", WholeTreeWindow}, {"bigtext", BigText},  {"liars", Liars},
 };
 
 // The scenario of that name, or nullptr.
