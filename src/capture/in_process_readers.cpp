@@ -4,6 +4,7 @@
 
 #include "capture/section_headers.h"
 #include "capture/target_messages.h"
+#include "capture/unicode_window_text.h"
 
 namespace glean::capture {
 
@@ -98,7 +99,7 @@ void ReadListBox(CapturedText& out, HWND child) {
 }
 
 void ReadChildText(CapturedText& out, HWND child) {
-  std::string text = GetTargetText(child, kWindowTextLimit);
+  std::string text = ReadTargetWindowText(child, kWindowTextLimit);
   if (text.empty() || text == out.LastChildText) return;
   const CaptureOptions& options = out.Options();
   TextKind kind = KindOf(child, ClassNameOf(child));

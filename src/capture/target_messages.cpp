@@ -4,6 +4,7 @@
 
 #include "base/sjis.h"
 #include "capture/section_headers.h"
+#include "win/cp932_text.h"
 
 namespace glean::capture {
 
@@ -38,15 +39,7 @@ std::string GetTargetText(HWND hwnd, int limit) {
   return std::string(buffer.data());  // up to the first zero byte
 }
 
-std::string ToShiftJis(const std::wstring& text) {
-  if (text.empty()) return {};
-  int n = WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                              nullptr, nullptr);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr,
-                      nullptr);
-  return out;
-}
+std::string ToShiftJis(const std::wstring& text) { return win::ToCodePage932(text); }
 
 std::string GetListBoxItemText(HWND hwnd, int index, int limit) {
   // An owner-drawn list without strings keeps a value of the program's own per item,
