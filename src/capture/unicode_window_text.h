@@ -9,7 +9,8 @@
 
 namespace glean::capture {
 
-// At most `limit` bytes of code page 932, cut at a character boundary. Through
+// What WM_GETTEXT into `limit` bytes would hold: at most limit - 1 bytes of code page
+// 932, cut at a character boundary. Through
 // SendToTarget: a hung window raises ETargetNotResponding.
 std::string ReadTargetWindowText(HWND hwnd, int limit);
 
