@@ -16,10 +16,12 @@ inline constexpr char kListViewFirstRowHeader[] = "∇ ﾘｽﾄﾋﾞｭｰ項�
 inline constexpr char kTreeViewHeader[] = "∇ 見えているﾂﾘｰﾋﾞｭｰ項目 ∇";
 inline constexpr char kStatusBarHeader[] = "∇ ｽﾃｰﾀｽﾊﾞｰ ∇";
 inline constexpr char kToolBarHeader[] = "∇ ﾂｰﾙﾊﾞｰ ∇";
+inline constexpr char kAccessibleHeader[] = "∇ ｱｸｾｼﾋﾞﾘﾃｨ項目 ∇";
 
 inline constexpr char kNothingReadable[] = "読み込み可能な文字データがありません。";
 inline constexpr char kWindowNotFound[] = "Error: 指定されたウィンドウが見つかりません。‡";
 inline constexpr char kWindowNotResponding[] = "Error: 指定されたウィンドウが応答しません。‡";
+inline constexpr char kTooManyItems[] = "Error: 項目が多すぎるため、途中までを取得しました。‡";
 inline constexpr char kDesktopTitle[] = "ﾃﾞｽｸﾄｯﾌﾟ";
 inline constexpr char kDesktopFolderName[] = "ﾃﾞｽｸﾄｯﾌﾟ";
 

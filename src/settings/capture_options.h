@@ -23,6 +23,7 @@ struct CaptureOptions {
     read_status = other.read_status;
     read_tool = other.read_tool;
     read_menu = other.read_menu;
+    read_accessible = other.read_accessible;
     no_ampersand = other.no_ampersand;
     no_access.Assign(other.no_access);
     return *this;
@@ -39,6 +40,8 @@ struct CaptureOptions {
   bool read_status = true;
   bool read_tool = true;
   bool read_menu = true;
+  // Windows whose controls answer no text message are read through their accessibility tree.
+  bool read_accessible = true;
   bool no_ampersand = false;
   // Title substrings whose windows are left out of the window list (never empty ones).
   TStringList no_access;

@@ -6,6 +6,9 @@
 namespace sample_app {
 
 inline constexpr char kWindowClass[] = "GleanSampleApp";
+// The class of the windows made as Unicode windows (the document scenarios).
+inline constexpr char kUnicodeWindowClass[] = "GleanSampleAppW";
+inline constexpr wchar_t kUnicodeWindowClassW[] = L"GleanSampleAppW";
 inline constexpr char kDefaultTitle[] = "Glean サンプル";
 inline constexpr char kDefaultScenario[] = "all";
 
@@ -113,5 +116,14 @@ inline constexpr int kReportColumns = 5;
 inline constexpr int kFirstStatic = 3000;  // 3000 .. 3999
 inline constexpr int kStaticCount = 1000;
 }  // namespace bench
+
+namespace document {  // scenarios "document", "dochang", "doccycle", "dochuge"
+inline constexpr int kLabel = 2501;
+inline constexpr int kView = 2502;
+inline constexpr int kRowHeight = 20;
+// Appended to the title; a reader of code page 932 sees kTitleSuffix932.
+inline constexpr wchar_t kTitleSuffix[] = L" Ångström ☃";
+inline constexpr char kTitleSuffix932[] = " Angstrom 〓";
+}  // namespace document
 
 }  // namespace sample_app

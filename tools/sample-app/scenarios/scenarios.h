@@ -26,12 +26,18 @@ std::vector<WindowEntry> Blanks(const std::string& title);
 std::vector<WindowEntry> WindowList(const std::string& title);
 std::vector<WindowEntry> BigReport(const std::string& title);
 std::vector<WindowEntry> ManyStatics(const std::string& title);
+std::vector<WindowEntry> Document(const std::string& title);
+std::vector<WindowEntry> DocumentHang(const std::string& title);
+std::vector<WindowEntry> DocumentCycle(const std::string& title);
+std::vector<WindowEntry> DocumentHuge(const std::string& title);
 
 inline constexpr Scenario kScenarios[] = {
     {"all", AllControls},       {"empty", Empty},          {"manysel", ManySelected},
     {"listview", ListViews},    {"longitem", LongItems},   {"badpointer", BadPointer},
     {"twins", Twins},           {"blanks", Blanks},        {"windowlist", WindowList},
     {"bigreport", BigReport},   {"statics", ManyStatics},
+    {"document", Document},     {"dochang", DocumentHang}, {"doccycle", DocumentCycle},
+    {"dochuge", DocumentHuge},
 };
 
 // The scenario of that name, or nullptr.

@@ -1,0 +1,16 @@
+#pragma once
+// A custom-drawn "document": a Unicode child window without child controls whose content
+// exists only in the accessibility tree it hands out on WM_GETOBJECT, as browsers and
+// other custom-drawn programs do.
+#include <windows.h>
+
+#include "control_table.h"
+
+namespace sample_app {
+
+// `entry.text` chooses the tree: "normal", "hang" (a call into it never returns),
+// "cycle" (an object lists an ancestor among its children) or "huge" (more objects than
+// a reader takes).
+HWND CreateDocumentView(HWND parent, const ControlEntry& entry);
+
+}  // namespace sample_app
