@@ -196,12 +196,12 @@ DocumentNode* NormalTree(DocumentNode** hangAt, DocumentNode** cycleAt) {
   return root;
 }
 
-// Groups of texts, together more objects than a reader takes.
-DocumentNode* HugeTree() {
+// Groups of texts: "huge" holds more objects than a reader takes, "bench" a few thousand.
+DocumentNode* GroupsOfTexts(int groups, int texts) {
   DocumentNode* root = Node(ROLE_SYSTEM_DOCUMENT, L"大きな文書");
-  for (int g = 0; g < 120; ++g) {
+  for (int g = 0; g < groups; ++g) {
     DocumentNode* group = root->Add(Node(ROLE_SYSTEM_GROUPING, L""));
-    for (int i = 0; i < 100; ++i)
+    for (int i = 0; i < texts; ++i)
       group->Add(Node(ROLE_SYSTEM_STATICTEXT, (L"項目 " + std::to_wstring(g) + L"-" + std::to_wstring(i)).c_str()));
   }
   return root;
@@ -209,7 +209,8 @@ DocumentNode* HugeTree() {
 }  // namespace
 
 DocumentNode* BuildDocumentTree(const std::string& mode) {
-  if (mode == "huge") return HugeTree();
+  if (mode == "huge") return GroupsOfTexts(120, 100);
+  if (mode == "bench") return GroupsOfTexts(40, 50);
   DocumentNode* hangAt = nullptr;
   DocumentNode* cycleAt = nullptr;
   DocumentNode* root = NormalTree(&hangAt, &cycleAt);

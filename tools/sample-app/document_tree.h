@@ -84,7 +84,8 @@ class DocumentNode : public IAccessible {
   int row_ = 0, lastRow_ = 0, rowHeight_ = 0;
 };
 
-// The tree of a mode ("normal", "hang", "cycle", "huge"), or null for an unknown mode.
+// The tree of a mode ("normal", "hang", "cycle", "huge", "bench"), or null for an unknown
+// mode.
 DocumentNode* BuildDocumentTree(const std::string& mode);
 
 }  // namespace sample_app

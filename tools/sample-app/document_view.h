@@ -9,8 +9,8 @@
 namespace sample_app {
 
 // `entry.text` chooses the tree: "normal", "hang" (a call into it never returns),
-// "cycle" (an object lists an ancestor among its children) or "huge" (more objects than
-// a reader takes).
+// "cycle" (an object lists an ancestor among its children), "huge" (more objects than
+// a reader takes) or "bench" (a few thousand objects).
 HWND CreateDocumentView(HWND parent, const ControlEntry& entry);
 
 }  // namespace sample_app

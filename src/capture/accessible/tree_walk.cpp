@@ -6,128 +6,87 @@
 #include <vector>
 
 #include "capture/accessible/com_support.h"
-#include "capture/accessible/core/accessible_lines.h"
+#include "capture/accessible/core/tree_order.h"
 
 namespace glean::capture::accessible {
 
 namespace {
 constexpr ULONG kEnumChunk = 64;
 
-class Walker {
+// An object of another program's tree: an IAccessible of its own (child CHILDID_SELF), or
+// a child number its parent answers for. Every call that comes back counts as an answer.
+class ComTreeObject : public TreeObject {
  public:
-  Walker(WorkerShare& share, bool skipInvisible, WalkCount& count)
-      : share_(share), skipInvisible_(skipInvisible), count_(count) {}
-
-  void Walk(IAccessible* root) {
-    ComOwner<IUnknown> identity;
-    if (SUCCEEDED(root->QueryInterface(IID_IUnknown, identity.Put()))) path_.push_back(identity.Get());
-    Visit(root, CHILDID_SELF, 0, std::string());
-    path_.clear();
+  ComTreeObject(WorkerShare& share, ComOwner<IAccessible> object)
+      : share_(share), owned_(std::move(object)), object_(owned_.Get()) {
+    // The identity of a remote object is its proxy's IUnknown, the same for every
+    // reference the tree hands out to that object.
+    object_->QueryInterface(IID_IUnknown, identity_.Put());
   }
+  ComTreeObject(WorkerShare& share, IAccessible* parent, long child)
+      : share_(share), object_(parent), child_(child) {}
+
+  void ReadRoleAndState(ObjectFacts& facts) override {
+    VARIANT self = ChildVariant(child_);
+    VariantOwner role, state;
+    if (SUCCEEDED(object_->get_accRole(self, &role.Ref())) && role.Ref().vt == VT_I4)
+      facts.role = static_cast<uint32_t>(role.Ref().lVal);
+    share_.Answered();
+    if (SUCCEEDED(object_->get_accState(self, &state.Ref())) && state.Ref().vt == VT_I4)
+      facts.state = static_cast<uint32_t>(state.Ref().lVal);
+    share_.Answered();
+  }
+
+  void ReadNameAndValue(ObjectFacts& facts) override {
+    VARIANT self = ChildVariant(child_);
+    BstrOwner name, value;
+    if (SUCCEEDED(object_->get_accName(self, name.Put()))) facts.name = name.Text();
+    share_.Answered();
+    if (SUCCEEDED(object_->get_accValue(self, value.Put()))) facts.value = value.Text();
+    share_.Answered();
+  }
+
+  std::vector<std::unique_ptr<TreeObject>> Children(int most) override;
+
+  const void* Identity() const override { return identity_.Get(); }
 
  private:
-  void Visit(IAccessible* object, long child, int depth, const std::string& parentName);
-  std::vector<VariantOwner> Children(IAccessible* object);
-  void VisitChild(IAccessible* parent, VARIANT& kid, int depth, const std::string& parentName);
-  bool OnPath(IUnknown* identity) const {
-    return std::find(path_.begin(), path_.end(), identity) != path_.end();
-  }
+  std::vector<VariantOwner> ChildVariants(long count);
+  std::unique_ptr<TreeObject> FromVariant(VARIANT& kid);
 
   WorkerShare& share_;
-  bool skipInvisible_;
-  WalkCount& count_;
-  TreeLines lines_;
-  std::vector<IUnknown*> path_;  // identities of the objects being read, root first
+  ComOwner<IAccessible> owned_;
+  IAccessible* object_;  // owned_, or the parent, which outlives its children's walk
+  long child_ = CHILDID_SELF;
+  ComOwner<IUnknown> identity_;
 };
 
-// Role, state, name and value of `child` of `object`; every call counts as an answer.
-bool ReadFacts(WorkerShare& share, IAccessible* object, long child, ObjectFacts& facts,
-               bool skipInvisible) {
-  VARIANT self = ChildVariant(child);
-  VariantOwner role, state;
-  if (SUCCEEDED(object->get_accRole(self, &role.Ref())) && role.Ref().vt == VT_I4)
-    facts.role = static_cast<uint32_t>(role.Ref().lVal);
-  share.Answered();
-  if (SUCCEEDED(object->get_accState(self, &state.Ref())) && state.Ref().vt == VT_I4)
-    facts.state = static_cast<uint32_t>(state.Ref().lVal);
-  share.Answered();
-  if (skipInvisible && (facts.state & state::kInvisible)) return false;
-  BstrOwner name, value;
-  if (SUCCEEDED(object->get_accName(self, name.Put()))) facts.name = name.Text();
-  share.Answered();
-  if (SUCCEEDED(object->get_accValue(self, value.Put()))) facts.value = value.Text();
-  share.Answered();
-  return true;
-}
-
-void Walker::Visit(IAccessible* object, long child, int depth, const std::string& parentName) {
-  if (share_.Abandoned()) return;
-  if (count_.objects >= kMaxObjects) {
-    share_.MarkCut();  // the tree holds more than the walk reads
-    return;
-  }
-  ++count_.objects;
-  ObjectFacts facts;
-  if (!ReadFacts(share_, object, child, facts, skipInvisible_)) return;
-  // A simple element (a child number of its parent) has no children of its own.
-  std::vector<VariantOwner> kids;
-  if (child == CHILDID_SELF) kids = Children(object);
-  facts.hasChildren = !kids.empty();
-  if (std::string line = lines_.Next(facts, parentName); !line.empty() && !share_.Abandoned())
-    share_.AddLine(std::move(line));
-  if (kids.empty()) return;
-  if (depth + 1 >= kMaxDepth) {
-    share_.MarkCut();
-    return;
-  }
-  for (VariantOwner& kid : kids) {
-    if (share_.Abandoned()) return;
-    if (count_.objects >= kMaxObjects) {
-      share_.MarkCut();  // the tree holds more than the walk reads
-      return;
-    }
-    VisitChild(object, kid.Ref(), depth + 1, facts.name);
-  }
-}
-
-void Walker::VisitChild(IAccessible* parent, VARIANT& kid, int depth, const std::string& parentName) {
-  if (kid.vt == VT_I4) {
-    if (kid.lVal != CHILDID_SELF) Visit(parent, kid.lVal, depth, parentName);
-    return;
-  }
-  if (kid.vt != VT_DISPATCH || !kid.pdispVal) return;
-  ComOwner<IAccessible> object;
-  HRESULT hr = kid.pdispVal->QueryInterface(__uuidof(IAccessible), object.Put());
+std::vector<std::unique_ptr<TreeObject>> ComTreeObject::Children(int most) {
+  std::vector<std::unique_ptr<TreeObject>> kids;
+  if (child_ != CHILDID_SELF) return kids;  // a child number has no children of its own
+  long count = 0;
+  const HRESULT hr = object_->get_accChildCount(&count);
   share_.Answered();
-  if (FAILED(hr) || !object) return;
-  // The identity of a remote object is its proxy's IUnknown, the same for every
-  // reference the tree hands out to that object.
-  ComOwner<IUnknown> identity;
-  hr = object->QueryInterface(IID_IUnknown, identity.Put());
-  if (FAILED(hr) || OnPath(identity.Get())) return;
-  path_.push_back(identity.Get());
-  Visit(object.Get(), CHILDID_SELF, depth, parentName);
-  path_.pop_back();
+  if (FAILED(hr) || count <= 0) return kids;
+  for (VariantOwner& v : ChildVariants(std::min<long>(count, most)))
+    if (auto kid = FromVariant(v.Ref())) kids.push_back(std::move(kid));
+  return kids;
 }
 
 // The children in the order the object gives them: its enumerator where it has one,
-// else by number. At most what the object limit still allows, plus one to notice a cut.
-std::vector<VariantOwner> Walker::Children(IAccessible* object) {
+// else by number.
+std::vector<VariantOwner> ComTreeObject::ChildVariants(long count) {
   std::vector<VariantOwner> kids;
-  long count = 0;
-  const HRESULT hr = object->get_accChildCount(&count);
-  share_.Answered();
-  if (FAILED(hr) || count <= 0) return kids;
-  count = std::min<long>(count, kMaxObjects - count_.objects + 1);
   ComOwner<IEnumVARIANT> list;
-  if (SUCCEEDED(object->QueryInterface(IID_IEnumVARIANT, list.Put())) && list) {
-    share_.Answered();
+  const HRESULT hr = object_->QueryInterface(IID_IEnumVARIANT, list.Put());
+  share_.Answered();
+  if (SUCCEEDED(hr) && list) {
     list->Reset();
     while (static_cast<long>(kids.size()) < count && !share_.Abandoned()) {
       VARIANT chunk[kEnumChunk];
       for (VARIANT& v : chunk) VariantInit(&v);
       ULONG got = 0;
-      const ULONG want = std::min<ULONG>(kEnumChunk, static_cast<ULONG>(count) - kids.size());
+      const ULONG want = std::min<ULONG>(kEnumChunk, static_cast<ULONG>(count - static_cast<long>(kids.size())));
       const HRESULT next = list->Next(want, chunk, &got);
       share_.Answered();
       for (ULONG i = 0; i < got && i < want; ++i) {
@@ -138,11 +97,10 @@ std::vector<VariantOwner> Walker::Children(IAccessible* object) {
     }
     return kids;
   }
-  share_.Answered();
   for (long i = 1; i <= count && !share_.Abandoned(); ++i) {
     VARIANT id = ChildVariant(i);
     IDispatch* dispatch = nullptr;
-    const HRESULT got = object->get_accChild(id, &dispatch);
+    const HRESULT got = object_->get_accChild(id, &dispatch);
     share_.Answered();
     kids.emplace_back();
     VARIANT& kid = kids.back().Ref();
@@ -155,6 +113,29 @@ std::vector<VariantOwner> Walker::Children(IAccessible* object) {
   }
   return kids;
 }
+
+std::unique_ptr<TreeObject> ComTreeObject::FromVariant(VARIANT& kid) {
+  if (kid.vt == VT_I4)
+    return kid.lVal == CHILDID_SELF ? nullptr : std::make_unique<ComTreeObject>(share_, object_, kid.lVal);
+  if (kid.vt != VT_DISPATCH || !kid.pdispVal) return nullptr;
+  ComOwner<IAccessible> object;
+  const HRESULT hr = kid.pdispVal->QueryInterface(__uuidof(IAccessible), object.Put());
+  share_.Answered();
+  if (FAILED(hr) || !object) return nullptr;
+  return std::make_unique<ComTreeObject>(share_, std::move(object));
+}
+
+// The walk's lines go to the share, which the waiting thread reads.
+class ShareOutput : public WalkOutput {
+ public:
+  explicit ShareOutput(WorkerShare& share) : share_(share) {}
+  bool Stopped() const override { return share_.Abandoned(); }
+  void AddLine(std::string line) override { share_.AddLine(std::move(line)); }
+  void MarkCut() override { share_.MarkCut(); }
+
+ private:
+  WorkerShare& share_;
+};
 }  // namespace
 
 void WalkTree(WorkerShare& share, LRESULT answer, bool skipInvisible, WalkCount& count) {
@@ -162,7 +143,9 @@ void WalkTree(WorkerShare& share, LRESULT answer, bool skipInvisible, WalkCount&
   const HRESULT hr = ObjectFromLresult(answer, __uuidof(IAccessible), 0, root.Put());
   share.Answered();
   if (FAILED(hr) || !root) return;
-  Walker(share, skipInvisible, count).Walk(root.Get());
+  ComTreeObject top(share, std::move(root));
+  ShareOutput out(share);
+  count.objects = WalkObjects(top, out, skipInvisible);
 }
 
 void ReadObjectAtPoint(WorkerShare& share, POINT at) {
@@ -172,8 +155,10 @@ void ReadObjectAtPoint(WorkerShare& share, POINT at) {
   share.Answered();
   if (FAILED(hr) || !object) return;
   const long id = child.Ref().vt == VT_I4 ? child.Ref().lVal : CHILDID_SELF;
+  ComTreeObject target(share, object.Get(), id);
   ObjectFacts facts;
-  if (!ReadFacts(share, object.Get(), id, facts, false)) return;
+  target.ReadRoleAndState(facts);
+  target.ReadNameAndValue(facts);
   if (std::string line = LineOf(facts); !line.empty()) share.AddLine(std::move(line));
 }
 

@@ -19,5 +19,6 @@ std::vector<WindowEntry> Document(const std::string& title) { return DocumentWin
 std::vector<WindowEntry> DocumentHang(const std::string& title) { return DocumentWindow(title, "hang"); }
 std::vector<WindowEntry> DocumentCycle(const std::string& title) { return DocumentWindow(title, "cycle"); }
 std::vector<WindowEntry> DocumentHuge(const std::string& title) { return DocumentWindow(title, "huge"); }
+std::vector<WindowEntry> DocumentBench(const std::string& title) { return DocumentWindow(title, "bench"); }
 
 }  // namespace sample_app

@@ -30,6 +30,7 @@ std::vector<WindowEntry> Document(const std::string& title);
 std::vector<WindowEntry> DocumentHang(const std::string& title);
 std::vector<WindowEntry> DocumentCycle(const std::string& title);
 std::vector<WindowEntry> DocumentHuge(const std::string& title);
+std::vector<WindowEntry> DocumentBench(const std::string& title);
 
 inline constexpr Scenario kScenarios[] = {
     {"all", AllControls},       {"empty", Empty},          {"manysel", ManySelected},
@@ -37,7 +38,7 @@ inline constexpr Scenario kScenarios[] = {
     {"twins", Twins},           {"blanks", Blanks},        {"windowlist", WindowList},
     {"bigreport", BigReport},   {"statics", ManyStatics},
     {"document", Document},     {"dochang", DocumentHang}, {"doccycle", DocumentCycle},
-    {"dochuge", DocumentHuge},
+    {"dochuge", DocumentHuge},   {"docbench", DocumentBench},
 };
 
 // The scenario of that name, or nullptr.
