@@ -97,8 +97,12 @@ std::string AccessibleTextAtPoint(HWND window, POINT at, const std::function<voi
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   if (process == GetCurrentProcessId()) return {};
+  // Only a window with a tree of its own: the system's standard objects hold nothing the
+  // message readers do not read, and where they read nothing, nothing is to be read.
+  const LRESULT answer = AskForOwnTree(window);
+  if (!answer) return {};
   auto share = std::make_shared<WorkerShare>();
-  if (RunWorker(share, [at](WorkerShare& s) { ReadObjectAtPoint(s, at); }, kIdleLimitMs, pump) !=
+  if (RunWorker(share, [answer, at](WorkerShare& s) { ReadObjectAtPoint(s, answer, at); }, kIdleLimitMs, pump) !=
       WorkerEnd::Finished)
     throw ETargetNotResponding();
   std::vector<std::string> lines = share->Lines();

@@ -24,8 +24,9 @@ void ReadWindowTree(CapturedText& out, HWND window, LRESULT answer);
 // A child window the message readers found nothing in is read through its own tree.
 void ReadChildTree(CapturedText& out, HWND child);
 
-// The line of the accessible object at `at`, for the pointer reader; empty for Glean's
-// own windows and where nothing is read. Raises ETargetNotResponding on a hung program.
+// The line of the accessible object at `at`, for the pointer reader, when `window` (the
+// window there) has a tree of its own; empty for Glean's own windows and where nothing
+// is read. Raises ETargetNotResponding on a hung program.
 std::string AccessibleTextAtPoint(HWND window, POINT at, const std::function<void()>& pump);
 
 }  // namespace glean::capture::accessible

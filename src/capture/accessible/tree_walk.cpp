@@ -148,7 +148,10 @@ void WalkTree(WorkerShare& share, LRESULT answer, bool skipInvisible, WalkCount&
   count.objects = WalkObjects(top, out, skipInvisible);
 }
 
-void ReadObjectAtPoint(WorkerShare& share, POINT at) {
+void ReadObjectAtPoint(WorkerShare& share, LRESULT answer, POINT at) {
+  ComOwner<IAccessible> root;
+  ObjectFromLresult(answer, __uuidof(IAccessible), 0, root.Put());  // the answer's stream is freed
+  share.Answered();
   ComOwner<IAccessible> object;
   VariantOwner child;
   const HRESULT hr = AccessibleObjectFromPoint(at, reinterpret_cast<IAccessible**>(object.Put()), &child.Ref());

@@ -17,7 +17,8 @@ struct WalkCount {
 // to `share`.
 void WalkTree(WorkerShare& share, LRESULT answer, bool skipInvisible, WalkCount& count);
 
-// Writes the line of the object at the screen point `at`, if it gives one.
-void ReadObjectAtPoint(WorkerShare& share, POINT at);
+// Writes the line of the object at the screen point `at`, if it gives one. `answer` is
+// the window's WM_GETOBJECT answer, which must be taken once.
+void ReadObjectAtPoint(WorkerShare& share, LRESULT answer, POINT at);
 
 }  // namespace glean::capture::accessible
