@@ -112,6 +112,8 @@ TEST(AccessibleTree, ThePointerReaderReadsTheObjectUnderThePoint) {
   DocumentApp app("document", "glean 指す文書");
   ASSERT_NE(app.window, nullptr);
   HWND view = GetDlgItem(app.window, doc::kView);
+  // Other tests' windows open at the same place: the point must fall on this one.
+  SetWindowPos(app.window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   // Rows in depth-first order: the document, the heading, its two texts, the unnamed
   // group, the link, its text, then the button on row 7; the list items on 19 and 20.
   auto at = [&](int row) {
