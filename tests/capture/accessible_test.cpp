@@ -61,6 +61,10 @@ TEST(AccessibleTree, TheDocumentIsListedAndCapturedByItsConvertedTitleWithTheLin
   CaptureRun run = Capture(app.shownTitle, SampleOptions());
   EXPECT_EQ(run.outcome, CaptureOutcome::Captured);
   EXPECT_LINES(run.lines, WholeDocument(app.shownTitle));
+  // A tree that is only built once asked (a bare root first) is asked again.
+  DocumentApp lazy("doclazy", "glean 遅い文書");
+  ASSERT_NE(lazy.window, nullptr);
+  EXPECT_LINES(Capture(lazy.shownTitle, SampleOptions()).lines, WholeDocument(lazy.shownTitle));
   // The broken tree: a group lists the root and itself among its children.
   DocumentApp cycle("doccycle", "glean 輪");
   ASSERT_NE(cycle.window, nullptr);

@@ -11,6 +11,9 @@ namespace sample_app {
 namespace {
 
 constexpr wchar_t kDocumentClass[] = L"GleanSampleDocument";
+// In the "lazy" mode, the tree the first asker gets: as a browser's before it has built
+// its own, a bare root.
+constexpr wchar_t kFirstAnswer[] = L"GleanSampleFirstAnswer";
 
 DocumentNode* TreeOf(HWND window) {
   return reinterpret_cast<DocumentNode*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -30,8 +33,11 @@ void Paint(HWND window) {
 LRESULT CALLBACK DocumentProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_GETOBJECT:
-      if (static_cast<LONG>(lparam) == static_cast<LONG>(OBJID_CLIENT) && TreeOf(window))
+      if (static_cast<LONG>(lparam) == static_cast<LONG>(OBJID_CLIENT) && TreeOf(window)) {
+        if (auto* first = static_cast<DocumentNode*>(RemovePropW(window, kFirstAnswer)))
+          return LresultFromObject(__uuidof(IAccessible), wparam, first);
         return LresultFromObject(__uuidof(IAccessible), wparam, TreeOf(window));
+      }
       break;
     case WM_PAINT:
       Paint(window);
@@ -55,7 +61,8 @@ bool RegisterDocumentClass() {
 HWND CreateDocumentView(HWND parent, const ControlEntry& entry) {
   // Handing out objects needs COM on the window's thread.
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  DocumentNode* tree = BuildDocumentTree(entry.text);
+  const bool lazy = entry.text == "lazy";
+  DocumentNode* tree = BuildDocumentTree(lazy ? "normal" : entry.text);
   if (!tree || !RegisterDocumentClass()) return nullptr;
   HWND view = CreateWindowExW(WS_EX_CLIENTEDGE, kDocumentClass, L"", WS_CHILD | WS_VISIBLE, entry.rect.x,
                               entry.rect.y, entry.rect.width, entry.rect.height, parent,
@@ -64,6 +71,7 @@ HWND CreateDocumentView(HWND parent, const ControlEntry& entry) {
   if (!view) return nullptr;
   tree->Place(view, 0, document::kRowHeight);
   SetWindowLongPtrW(view, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(tree));
+  if (lazy) SetPropW(view, kFirstAnswer, new DocumentNode(ROLE_SYSTEM_DOCUMENT, L"読み込み中"));
   return view;
 }
 

@@ -20,5 +20,6 @@ std::vector<WindowEntry> DocumentHang(const std::string& title) { return Documen
 std::vector<WindowEntry> DocumentCycle(const std::string& title) { return DocumentWindow(title, "cycle"); }
 std::vector<WindowEntry> DocumentHuge(const std::string& title) { return DocumentWindow(title, "huge"); }
 std::vector<WindowEntry> DocumentBench(const std::string& title) { return DocumentWindow(title, "bench"); }
+std::vector<WindowEntry> DocumentLazy(const std::string& title) { return DocumentWindow(title, "lazy"); }
 
 }  // namespace sample_app

@@ -31,6 +31,7 @@ std::vector<WindowEntry> DocumentHang(const std::string& title);
 std::vector<WindowEntry> DocumentCycle(const std::string& title);
 std::vector<WindowEntry> DocumentHuge(const std::string& title);
 std::vector<WindowEntry> DocumentBench(const std::string& title);
+std::vector<WindowEntry> DocumentLazy(const std::string& title);
 
 inline constexpr Scenario kScenarios[] = {
     {"all", AllControls},       {"empty", Empty},          {"manysel", ManySelected},
@@ -38,7 +39,7 @@ inline constexpr Scenario kScenarios[] = {
     {"twins", Twins},           {"blanks", Blanks},        {"windowlist", WindowList},
     {"bigreport", BigReport},   {"statics", ManyStatics},
     {"document", Document},     {"dochang", DocumentHang}, {"doccycle", DocumentCycle},
-    {"dochuge", DocumentHuge},   {"docbench", DocumentBench},
+    {"dochuge", DocumentHuge},   {"docbench", DocumentBench}, {"doclazy", DocumentLazy},
 };
 
 // The scenario of that name, or nullptr.
