@@ -66,7 +66,7 @@ TEST(TreeOrder, DepthAndObjectLimitsCutTheTree) {
 }
 
 TEST(TreeOrder, OwnPathIsNotEnteredAgainAndInvisibleSubtreesAreSkipped) {
-  Node root{"root"}, a{"a"}, b{"b"}, hidden{"hidden", state::kInvisible}, inside{"inside"};
+  Node root{"root"}, a{"a"}, b{"b"}, hidden{"hidden", state::kInvisible}, inside{"in\r\nside"};
   hidden.kids = {&inside};
   a.kids = {&root, &a, &b, &hidden};  // its ancestor and itself: a broken tree
   root.kids = {&a, &b};               // b twice, but never on its own path
@@ -78,7 +78,7 @@ TEST(TreeOrder, OwnPathIsNotEnteredAgainAndInvisibleSubtreesAreSkipped) {
   EXPECT_FALSE(out.cut);
   Recorder all;
   WalkObjects(top, all, false);
-  EXPECT_EQ(all.lines, (std::vector<std::string>{"root", "a", "b", "hidden", "inside", "b"}));
+  EXPECT_EQ(all.lines, (std::vector<std::string>{"root", "a", "b", "hidden", "in side", "b"}));
 }
 
 }  // namespace

@@ -32,6 +32,22 @@ bool ShowsCheck(const ObjectFacts& object) {
   return (object.role == role::kCheckButton || object.role == role::kRadioButton) &&
          (object.state & state::kChecked);
 }
+// One object, one line: the line breaks of a multi-line name or value become blanks.
+// Control bytes are never trail bytes in code page 932, so bytes can be scanned.
+std::string OnOneLine(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      out += ' ';
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
 }  // namespace
 
 std::string LineOf(const ObjectFacts& object) {
@@ -39,6 +55,7 @@ std::string LineOf(const ObjectFacts& object) {
   if (!object.value.empty() && object.value != object.name)
     text += (text.empty() ? "" : kFullWidthSpace) + object.value;
   if (text.empty()) return {};
+  text = OnOneLine(text);
   return NoteFor(object) + text + (ShowsCheck(object) ? kCheckedMark : "");
 }
 
