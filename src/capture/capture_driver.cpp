@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "capture/accessible/accessible_reader.h"
 #include "capture/cross_process_readers.h"
 #include "capture/in_process_readers.h"
 #include "capture/section_headers.h"
@@ -124,7 +125,7 @@ void CaptureChild(CapturedText& out, HWND child) {
     if (options.read_tool) ReadToolBar(out, child);
   } else {
     if (options.read_list && !CannotBeListBox(className)) ReadListBox(out, child);
-    ReadChildText(out, child, className);
+    if (!ReadChildText(out, child, className)) accessible::ReadChildTree(out, child, className);
   }
 }
 
@@ -184,10 +185,13 @@ CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions
     out.Add(request.SelectedTitle);
     out.Add("");
     try {
+      const LRESULT ownTree = options.read_accessible ? accessible::AskForOwnTree(window) : 0;
+      out.WholeWindowTree = ownTree != 0;
       if (options.read_menu) ReadMenuBar(out, window);
       ChildWalk walk{&out, nullptr};
       EnumChildWindows(window, GuardedChildProc, reinterpret_cast<LPARAM>(&walk));
       if (walk.error) std::rethrow_exception(walk.error);
+      if (ownTree) accessible::ReadWindowTree(out, window, ownTree);
     } catch (const ETargetNotResponding& e) {
       out.AddSectionBreak();
       out.Add(e.Message());

@@ -111,6 +111,11 @@ class CapturedText {
   // The raw text of the last child that passed the repeat test.
   std::string LastChildText;
   CaptureLimits Limits;
+  // The chosen window has an accessibility tree of its own, read after the children:
+  // no child is read through its tree. TreeSectionEnd: the line count after the last
+  // tree's section, so that the next tree right after it shares its header.
+  bool WholeWindowTree = false;
+  int TreeSectionEnd = -1;
 
   // Progress of a long read (the status bar's simple text), a chance for the user
   // interface to handle pending messages, and whether the user asked to stop. Each may

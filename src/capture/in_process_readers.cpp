@@ -99,13 +99,14 @@ bool CannotBeListBox(const std::string& className) {
   return className == "Static" || className == "Button" || className == "Edit" || className == "ComboBox";
 }
 
-void ReadChildText(CapturedText& out, HWND child, const std::string& className) {
+bool ReadChildText(CapturedText& out, HWND child, const std::string& className) {
   WholeTargetText whole = GetWholeTargetText(child, out.Limits.WindowText);
   const std::string& text = whole.text;
-  if (text.empty() || text == out.LastChildText) return;
+  if (text.empty()) return false;
+  if (text == out.LastChildText) return true;
   const CaptureOptions& options = out.Options();
   TextKind kind = KindOf(child, className);
-  if (kind == TextKind::Combo && IsComboWithoutStrings(child)) return;
+  if (kind == TextKind::Combo && IsComboWithoutStrings(child)) return true;
   switch (kind) {
     case TextKind::Edit:
     case TextKind::Combo: {
@@ -129,6 +130,7 @@ void ReadChildText(CapturedText& out, HWND child, const std::string& className) 
       break;
   }
   out.LastChildText = text;
+  return true;
 }
 
 }  // namespace glean::capture

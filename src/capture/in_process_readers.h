@@ -13,7 +13,8 @@ namespace glean::capture {
 void ReadMenuBar(CapturedText& out, HWND window);
 void ReadListBox(CapturedText& out, HWND child);
 // `className` is the child's class name, as the dispatch read it.
-void ReadChildText(CapturedText& out, HWND child, const std::string& className);
+// Whether the child gave any text (read or not by the options).
+bool ReadChildText(CapturedText& out, HWND child, const std::string& className);
 
 // The system's classes that answer nothing to the list-box messages.
 bool CannotBeListBox(const std::string& className);

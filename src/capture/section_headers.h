@@ -19,6 +19,7 @@ inline constexpr char kTreeViewAllHeader[] = "∇ ﾂﾘｰﾋﾞｭｰ項目 �
 inline constexpr char kTreeLevelIndent[] = "　";
 inline constexpr char kStatusBarHeader[] = "∇ ｽﾃｰﾀｽﾊﾞｰ ∇";
 inline constexpr char kToolBarHeader[] = "∇ ﾂｰﾙﾊﾞｰ ∇";
+inline constexpr char kAccessibleHeader[] = "∇ ｱｸｾｼﾋﾞﾘﾃｨ項目 ∇";
 
 inline constexpr char kNothingReadable[] = "読み込み可能な文字データがありません。";
 inline constexpr char kWindowNotFound[] = "Error: 指定されたウィンドウが見つかりません。‡";
@@ -27,6 +28,8 @@ inline constexpr char kWindowNotResponding[] = "Error: 指定されたウィン�
 inline constexpr char kTooManyItemsFormat[] = "Error: 項目が多すぎるため、最初の%d項目を取得しました。‡";
 inline constexpr char kTextTooLong[] = "Error: テキストが長すぎるため、途中までを取得しました。‡";
 inline constexpr char kCaptureStopped[] = "Error: 取得を中止しました。‡";
+// An accessibility tree cut at its bounds (objects, depth or time).
+inline constexpr char kTooManyItems[] = "Error: 項目が多すぎるため、途中までを取得しました。‡";
 inline constexpr char kDesktopTitle[] = "ﾃﾞｽｸﾄｯﾌﾟ";
 inline constexpr char kDesktopFolderName[] = "ﾃﾞｽｸﾄｯﾌﾟ";
 

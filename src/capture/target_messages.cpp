@@ -5,6 +5,7 @@
 
 #include "base/sjis.h"
 #include "capture/section_headers.h"
+#include "win/cp932_text.h"
 
 namespace glean::capture {
 
@@ -42,38 +43,41 @@ std::string GetTargetText(HWND hwnd, int limit) {
   return std::string(buffer.data());  // up to the first zero byte
 }
 
-WholeTargetText GetWholeTargetText(HWND hwnd, size_t limit) {
-  // Most texts fit the first read. Only one that fills it is asked for its length:
-  // under Wine WM_GETTEXTLENGTH costs twice a WM_GETTEXT, and asking every child first
-  // would triple the cost of a window of labels.
-  char first[kFirstTextRead + 1];
-  first[0] = first[kFirstTextRead] = '\0';
-  SendToTarget(hwnd, WM_GETTEXT, kFirstTextRead, reinterpret_cast<LPARAM>(first));
-  std::string text(first);  // up to the first zero byte
-  if (text.size() + 2 < kFirstTextRead) return {std::move(text), false};
-  const LRESULT length = SendToTarget(hwnd, WM_GETTEXTLENGTH);
-  // The length may be counted in UTF-16 units while the text comes in bytes: room for
-  // two each, and one byte past the limit to know when the text is longer.
-  const size_t room = std::min(2 * static_cast<size_t>(std::max<LRESULT>(length, 0)), limit + 1) + 1;
+namespace {
+// Most texts fit the first read. Only one that fills it is asked for its length: under
+// Wine WM_GETTEXTLENGTH costs twice a WM_GETTEXT, and asking every child first would
+// triple the cost of a window of labels. `lengthFactor`: the units a counted character
+// may take (an ANSI read may be counted in UTF-16 units while it comes in bytes).
+template <typename Char, typename Send>
+std::basic_string<Char> ReadGrowing(HWND hwnd, size_t maxUnits, size_t lengthFactor, Send send) {
+  Char first[kFirstTextRead + 1];
+  first[0] = first[kFirstTextRead] = 0;
+  send(hwnd, WM_GETTEXT, kFirstTextRead, reinterpret_cast<LPARAM>(first));
+  std::basic_string<Char> text(first);  // up to the first zero
+  if (text.size() + 2 < kFirstTextRead) return text;
+  const LRESULT length = send(hwnd, WM_GETTEXTLENGTH, 0, 0);
+  const size_t room = std::min(lengthFactor * static_cast<size_t>(std::max<LRESULT>(length, 0)), maxUnits) + 1;
   if (room > kFirstTextRead) {
-    std::vector<char> buffer(room + 1, '\0');
-    SendToTarget(hwnd, WM_GETTEXT, static_cast<WPARAM>(room), reinterpret_cast<LPARAM>(buffer.data()));
-    text = buffer.data();  // up to the first zero byte
+    std::vector<Char> buffer(room + 1, 0);
+    send(hwnd, WM_GETTEXT, static_cast<WPARAM>(room), reinterpret_cast<LPARAM>(buffer.data()));
+    text = buffer.data();
   }
+  return text;
+}
+}  // namespace
+
+WholeTargetText GetWholeTargetText(HWND hwnd, size_t limit) {
+  // One unit past the limit tells whether the text is longer; a Unicode window is read in
+  // UTF-16 so that characters the code page lacks reach the one conversion.
+  std::string text = IsWindowUnicode(hwnd)
+                         ? ToShiftJis(ReadGrowing<wchar_t>(hwnd, limit + 1, 1, SendToTargetW))
+                         : ReadGrowing<char>(hwnd, limit + 1, 2, SendToTarget);
   if (text.size() <= limit) return {std::move(text), false};
   text.resize(sjis::CharBoundaryAtOrBefore(text, limit));
   return {std::move(text), true};
 }
 
-std::string ToShiftJis(const std::wstring& text) {
-  if (text.empty()) return {};
-  int n = WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                              nullptr, nullptr);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr,
-                      nullptr);
-  return out;
-}
+std::string ToShiftJis(const std::wstring& text) { return win::ToCodePage932(text); }
 
 std::string GetListBoxItemText(HWND hwnd, int index, int limit) {
   // An owner-drawn list without strings keeps a value of the program's own per item,

@@ -40,7 +40,7 @@ WholeTargetText GetWholeTargetText(HWND hwnd, size_t limit);
 // character boundary. Empty when the item does not exist or the list keeps no strings.
 std::string GetListBoxItemText(HWND hwnd, int index, int limit);
 
-// Converts UTF-16 to code page 932.
+// Converts UTF-16 to code page 932 by the one rule (win::ToCodePage932).
 std::string ToShiftJis(const std::wstring& text);
 
 }  // namespace glean::capture

@@ -3,6 +3,9 @@
 #include <cstring>
 #include <vector>
 
+#include "base/sjis.h"
+#include "win/cp932_text.h"
+
 namespace glean::capture {
 
 namespace {
@@ -23,13 +26,11 @@ BOOL CALLBACK EnumTopWindowProc(HWND hwnd, LPARAM parameter) {
   if (!IsWindowVisible(hwnd)) return TRUE;
   if (hwnd == state->own) return TRUE;
   if (std::strcmp(className, "TApplication") == 0) return TRUE;
-  char title[256] = {};
-  GetWindowTextA(hwnd, title, kListTitleLimit);
-  if (title[0] == '\0') return TRUE;
-  if (std::strcmp(title, "Program Manager") == 0) return TRUE;
-  if (std::strcmp(title, "グリーナ！") == 0) return TRUE;
   std::string full = WholeWindowTitle(hwnd);
-  if (full.size() < std::strlen(title)) full = title;  // the window changed meanwhile
+  std::string title = full.substr(0, sjis::CharBoundaryAtOrBefore(full, kListTitleLimit - 1));
+  if (title.empty()) return TRUE;
+  if (title == "Program Manager") return TRUE;
+  if (title == "グリーナ！") return TRUE;
   // The whole title, since the window is captured by it: a blocked word past the cut
   // must keep the window out of reach as well.
   if (IsNoAccessTitle(full, *state->noAccess)) return TRUE;
@@ -42,13 +43,7 @@ bool EqualsIgnoringCase(const std::string& a, const char* b) {
 }
 }  // namespace
 
-std::string WholeWindowTitle(HWND hwnd) {
-  int length = GetWindowTextLengthA(hwnd);
-  if (length <= 0) return {};
-  std::vector<char> buffer(static_cast<size_t>(length) + 2, '\0');
-  int got = GetWindowTextA(hwnd, buffer.data(), static_cast<int>(buffer.size()));
-  return std::string(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
-}
+std::string WholeWindowTitle(HWND hwnd) { return win::WindowTitle932(hwnd); }
 
 void WindowEntries::Clear() {
   for (auto& e : entries_)

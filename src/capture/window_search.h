@@ -37,7 +37,7 @@ class WindowEntries {
   std::vector<WindowEntry> entries_;
 };
 
-// The window's whole title in code page 932 (a character the code page lacks is "?").
+// The window's whole title in code page 932 (by the one conversion for a Unicode window).
 std::string WholeWindowTitle(HWND hwnd);
 
 // True when some entry of `noAccess` occurs in `title` (byte-wise, case-sensitive).

@@ -3,8 +3,10 @@
 // is spoken.
 #include <string_view>
 
+#include "capture/accessible/accessible_reader.h"
 #include "capture/point_readers.h"
 #include "capture/target_messages.h"
+#include "capture/unicode_window_text.h"
 #include "main/body.h"
 #include "main/core/hit_choice.h"
 
@@ -41,7 +43,7 @@ void TBody::AppActivate() {
 // and for what cannot be read.
 std::string TBody::PointedText(HWND window, POINT at) {
   HWND parent = GetParent(window);
-  if (!parent) return window == hwnd_ ? std::string() : capture::GetTargetText(window, kWindowTextLimit);
+  if (!parent) return window == hwnd_ ? std::string() : capture::ReadTargetWindowText(window, kWindowTextLimit);
   if (window == WinList_->Handle() || window == WinCombo_->Handle() || window == Data_->Handle() ||
       parent == Panel1_->Handle() || parent == Panel2_->Handle() || parent == hwnd_)
     return {};
@@ -62,7 +64,7 @@ std::string TBody::PointedText(HWND window, POINT at) {
   const bool statusBar = cls == "msctls_statusbar32" || cls == "TStatusBar";
   const int chosen = ChooseHitBox(boxes, at.x, at.y, !statusBar && capture_.read_status);
   std::string text = chosen >= 0 ? ItemHitTable_[static_cast<size_t>(chosen)].Text : std::string();
-  if (text.empty()) text = capture::GetTargetText(window, kWindowTextLimit);
+  if (text.empty()) text = capture::ReadTargetWindowText(window, kWindowTextLimit);
   return text;
 }
 
@@ -75,6 +77,8 @@ void TBody::Timer1Timer() {
   std::string text;
   try {
     text = PointedText(window, at);
+    if (text.empty() && capture_.read_accessible)
+      text = capture::accessible::AccessibleTextAtPoint(window, at, nullptr);
   } catch (const capture::ETargetNotResponding&) {
     return;  // a hung program has no text to give
   }

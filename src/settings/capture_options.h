@@ -23,6 +23,7 @@ struct CaptureOptions {
     read_status = other.read_status;
     read_tool = other.read_tool;
     read_menu = other.read_menu;
+    read_accessible = other.read_accessible;
     no_ampersand = other.no_ampersand;
     read_all_items = other.read_all_items;
     no_access.Assign(other.no_access);
@@ -40,6 +41,8 @@ struct CaptureOptions {
   bool read_status = true;
   bool read_tool = true;
   bool read_menu = true;
+  // Windows whose controls answer no text message are read through their accessibility tree.
+  bool read_accessible = true;
   bool no_ampersand = false;
   // Every row of a list view and every item of a tree view, not only those in view.
   bool read_all_items = false;

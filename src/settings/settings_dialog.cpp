@@ -8,7 +8,7 @@ namespace {
 
 enum ControlId : int {
   kGroup1 = 100, kCheckBox1, kRule, kLabel1, kComboBox1, kAddBtn, kDeleteBtn, kCheckBox2, kCheckBox3,
-  kGroup2, kSTA, kEDI, kLIS, kCB, kSB, kLB, kTB, kTOO, kMEN, kALL,
+  kGroup2, kSTA, kEDI, kLIS, kCB, kSB, kLB, kTB, kTOO, kMEN, kALL, kACC,
   kOKBtn = IDOK, kCancelBtn = IDCANCEL,
 };
 
@@ -25,7 +25,7 @@ struct ControlRow {
 };
 
 constexpr int kClientWidth = 392;
-constexpr int kClientHeight = 400;
+constexpr int kClientHeight = 424;
 constexpr int kCheckHeight = 19;
 constexpr int kGroup1X = 16, kGroup1Y = 8, kGroup2X = 16, kGroup2Y = 192;
 
@@ -45,7 +45,7 @@ constexpr ControlRow kControls[] = {
      kCheckHeight, &CaptureOptions::not_get_hidden, false},
     {kCheckBox3, Kind::CheckBox, "アクセスキー・プレフィクス '&&' を表示しない(&P)", kGroup1X + 24,
      kGroup1Y + 144, 320, kCheckHeight, &CaptureOptions::no_ampersand, false},
-    {kGroup2, Kind::Group, "取得するテキストの種類", kGroup2X, kGroup2Y, 361, 153, nullptr, false},
+    {kGroup2, Kind::Group, "取得するテキストの種類", kGroup2X, kGroup2Y, 361, 177, nullptr, false},
     {kSTA, Kind::CheckBox, "スタティックテキスト(&S)", kGroup2X + 24, kGroup2Y + 24, 170, kCheckHeight,
      &CaptureOptions::read_static, true},
     {kEDI, Kind::CheckBox, "エディットテキスト(&E)", kGroup2X + 24, kGroup2Y + 48, 170, kCheckHeight,
@@ -67,8 +67,10 @@ constexpr ControlRow kControls[] = {
     // The longest caption of the column: it starts a little to the left to fit the group.
     {kALL, Kind::CheckBox, "すべての項目を読む(&I)", kGroup2X + 196, kGroup2Y + 120, 163, kCheckHeight,
      &CaptureOptions::read_all_items, true},
-    {kOKBtn, Kind::DefaultButton, "ＯＫ(&O)", 96, 360, 89, 25, nullptr, true},
-    {kCancelBtn, Kind::Button, "ｷｬﾝｾﾙ(&C)", 200, 360, 89, 25, nullptr, true},
+    {kACC, Kind::CheckBox, "アクセシビリティ情報を読む(&Y)", kGroup2X + 24, kGroup2Y + 144, 320, kCheckHeight,
+     &CaptureOptions::read_accessible, true},
+    {kOKBtn, Kind::DefaultButton, "ＯＫ(&O)", 96, 384, 89, 25, nullptr, true},
+    {kCancelBtn, Kind::Button, "ｷｬﾝｾﾙ(&C)", 200, 384, 89, 25, nullptr, true},
 };
 
 constexpr char kCaption[] = "環境設定";

@@ -32,6 +32,7 @@ constexpr CaptureKey kCaptureKeys[] = {
     {kTextType, "read_tool", &CaptureOptions::read_tool, true},
     {kTextType, "read_menu", &CaptureOptions::read_menu, true},
     {kTextType, "read_all_items", &CaptureOptions::read_all_items, false},
+    {kTextType, "read_accessible", &CaptureOptions::read_accessible, true},
     {kCommon, "no_ampersand", &CaptureOptions::no_ampersand, false},
 };
 

@@ -111,6 +111,7 @@ TEST_F(IniFileTest, SaveOnCloseWhileMaximizedKeepsThePositions) {
 TEST_F(IniFileTest, SaveCaptureOptionsWithAShorterList) {
   Given("[common]\r\ncount=3\r\nno_access[0]=a\r\nno_access[1]=b\r\nno_access[2]=c\r\n");
   capture.read_tool = false;
+  capture.read_accessible = false;
   capture.no_access.Add("x");
   capture.no_access.Add("y");
   EXPECT_TRUE(ini.SaveCaptureOptions(capture));
@@ -132,7 +133,8 @@ TEST_F(IniFileTest, SaveCaptureOptionsWithAShorterList) {
             "read_status=1\r\n"
             "read_tool=0\r\n"
             "read_menu=1\r\n"
-            "read_all_items=0\r\n");
+            "read_all_items=0\r\n"
+            "read_accessible=0\r\n");
 }
 
 TEST_F(IniFileTest, SaveCaptureOptionsWithAnEmptyListKeepsTheCount) {

@@ -38,7 +38,7 @@ TEST(SettingsDialog, CentredOnTheScreenAndOkHandsBackTheControls) {
   inMemory.Add("keep");
   TSettei dialog(options, inMemory, nullptr);
 
-  RECT placed{};
+  RECT placed{}, accessible{}, okButton{};
   std::thread user([&] {
     HWND box = nullptr;
     // Shown only once it stands at its place with its controls.
@@ -46,6 +46,10 @@ TEST(SettingsDialog, CentredOnTheScreenAndOkHandsBackTheControls) {
     if (!box) return;
     GetWindowRect(box, &placed);
     SendMessageA(FindWindowExA(box, nullptr, "Button", "スタティックテキスト(&S)"), BM_CLICK, 0, 0);
+    HWND readAccessible = FindWindowExA(box, nullptr, "Button", "アクセシビリティ情報を読む(&Y)");
+    GetWindowRect(readAccessible, &accessible);
+    GetWindowRect(GetDlgItem(box, IDOK), &okButton);
+    SendMessageA(readAccessible, BM_CLICK, 0, 0);
     PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
   });
   const bool ok = dialog.ShowModal(nullptr);
@@ -58,6 +62,8 @@ TEST(SettingsDialog, CentredOnTheScreenAndOkHandsBackTheControls) {
   const CaptureOptions& chosen = dialog.Result();
   EXPECT_FALSE(chosen.read_static);  // clicked off
   EXPECT_FALSE(chosen.read_edit);    // as it came in
+  EXPECT_FALSE(chosen.read_accessible);
+  EXPECT_LT(accessible.bottom, okButton.top) << "the dialog must grow to hold the new check box";
   EXPECT_TRUE(chosen.read_list && chosen.show_text_type && chosen.not_get_hidden);
   ASSERT_EQ(chosen.no_access.Count(), 1);
   EXPECT_EQ(chosen.no_access[0], "keep");

@@ -29,6 +29,7 @@ TEST_F(SettingsFileTest, EmptyFileGivesEveryDefaultReadInOrder) {
       "R text_type read_edit",     "R text_type read_list",    "R text_type read_combo",
       "R text_type read_listview", "R text_type read_treeview", "R text_type read_status",
       "R text_type read_tool",     "R text_type read_menu",    "R text_type read_all_items",
+      "R text_type read_accessible",
       "R common no_ampersand",
       "R common send_clipboard",   "R common list_font_sixe",  "R common data_font_sixe",
       "R common always_foreground", "R common compact_top",    "R common compact_left",
@@ -40,7 +41,7 @@ TEST_F(SettingsFileTest, EmptyFileGivesEveryDefaultReadInOrder) {
   EXPECT_TRUE(capture.show_text_type && capture.not_get_hidden && capture.read_static &&
               capture.read_edit && capture.read_list && capture.read_combo &&
               capture.read_listview && capture.read_treeview && capture.read_status &&
-              capture.read_tool && capture.read_menu);
+              capture.read_tool && capture.read_menu && capture.read_accessible);
   EXPECT_FALSE(capture.no_ampersand || capture.read_all_items);
   EXPECT_EQ(capture.no_access.Count(), 0);
   EXPECT_FALSE(view.send_clipboard || view.always_foreground || view.compact_style ||
@@ -114,7 +115,8 @@ TEST_F(SettingsFileTest, SaveCaptureOptionsReplacesTheList) {
                  "W text_type read_list=1", "W text_type read_combo=1",
                  "W text_type read_listview=1", "W text_type read_treeview=1",
                  "W text_type read_status=1", "W text_type read_tool=1",
-                 "W text_type read_menu=1", "W text_type read_all_items=0", "W common no_ampersand=1",
+                 "W text_type read_menu=1", "W text_type read_all_items=0", "W text_type read_accessible=1",
+                 "W common no_ampersand=1",
                  "D common no_access[0]", "D common no_access[1]", "D common no_access[2]",
                  "W common count=2", "W common no_access[0]=new0",
                  "W common no_access[1]=new1"}));

@@ -1,4 +1,5 @@
 #include "control_builder.h"
+#include "document_view.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -92,6 +93,7 @@ BOOL CALLBACK ForgetPage(HWND child, LPARAM) {
 }  // namespace
 
 HWND CreateControl(HWND parent, const ControlEntry& entry, int shown_page) {
+  if (entry.kind == Kind::Document) return CreateDocumentView(parent, entry);
   const KindInfo& info = InfoOf(entry.kind);
   const bool visible = entry.page < 0 || entry.page == shown_page;
   const char* text = TakesTextAfterCreation(entry.kind) ? "" : entry.text.c_str();

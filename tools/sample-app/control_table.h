@@ -9,6 +9,7 @@ namespace sample_app {
 enum class Kind {
   Label, Button, CheckBox, GroupBox, Edit, MultiEdit, DropDownCombo, DropListCombo,
   ListBox, MultiListBox, ListView, TreeView, StatusBar, ToolBar, Tab,
+  Document,  // custom drawn, read only through its accessibility tree; `text` is its mode
 };
 
 struct Rect {
@@ -111,6 +112,8 @@ struct WindowEntry {
   std::string window_class = {};       // empty: the sample app's own class
   bool shown = true;
   bool tool_window = false;
+  // When set, a Unicode window whose title is `title` followed by this.
+  std::wstring wide_title_suffix = {};
 };
 
 }  // namespace sample_app

@@ -6,6 +6,9 @@
 namespace sample_app {
 
 inline constexpr char kWindowClass[] = "GleanSampleApp";
+// The class of the windows made as Unicode windows (the document scenarios).
+inline constexpr char kUnicodeWindowClass[] = "GleanSampleAppW";
+inline constexpr wchar_t kUnicodeWindowClassW[] = L"GleanSampleAppW";
 inline constexpr char kDefaultTitle[] = "Glean サンプル";
 inline constexpr char kDefaultScenario[] = "all";
 
@@ -123,5 +126,13 @@ inline constexpr int kBigTextBytes = 200 * 1024;
 inline constexpr int kLyingList = 2704;     // three rows, an endless page
 inline constexpr int kLyingToolBar = 2705;  // two buttons, endless buttons
 }  // namespace whole
+namespace document {  // scenarios "document", "dochang", "doccycle", "dochuge"
+inline constexpr int kLabel = 2501;
+inline constexpr int kView = 2502;
+inline constexpr int kRowHeight = 20;
+// Appended to the title; a reader of code page 932 sees kTitleSuffix932.
+inline constexpr wchar_t kTitleSuffix[] = L" Ångström ☃";
+inline constexpr char kTitleSuffix932[] = " Angstrom 〓";
+}  // namespace document
 
 }  // namespace sample_app

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+
 #include "control_builder.h"
 #include "fill.h"
 #include "sample_ids.h"
@@ -63,7 +65,27 @@ LRESULT CALLBACK SampleWindowProc(HWND window, UINT message, WPARAM wparam, LPAR
       if (!OtherWindowShown(window)) PostQuitMessage(kExitOk);
       return 0;
   }
-  return DefWindowProcA(window, message, wparam, lparam);
+  return IsWindowUnicode(window) ? DefWindowProcW(window, message, wparam, lparam)
+                                 : DefWindowProcA(window, message, wparam, lparam);
+}
+
+// A Unicode window keeps a title with characters code page 932 lacks.
+bool RegisterUnicodeClass(HINSTANCE instance) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = SampleWindowProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  wc.lpszClassName = kUnicodeWindowClassW;
+  return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+std::wstring Widen(const std::string& text) {
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                                      wide.data(), static_cast<int>(wide.size()))));
+  return wide;
 }
 
 bool RegisterClassNamed(HINSTANCE instance, const char* name) {
@@ -83,8 +105,10 @@ bool RegisterClassNamed(HINSTANCE instance, const char* name) {
 bool RegisterSampleWindowClass(HINSTANCE instance) { return RegisterClassNamed(instance, kWindowClass); }
 
 HWND OpenSampleWindow(HINSTANCE instance, const WindowEntry& entry) {
-  const char* window_class = entry.window_class.empty() ? kWindowClass : entry.window_class.c_str();
-  if (!RegisterClassNamed(instance, window_class)) return nullptr;
+  const bool unicode = !entry.wide_title_suffix.empty();
+  const char* window_class = unicode ? kUnicodeWindowClass
+                             : entry.window_class.empty() ? kWindowClass : entry.window_class.c_str();
+  if (!(unicode ? RegisterUnicodeClass(instance) : RegisterClassNamed(instance, window_class))) return nullptr;
   HMENU menu = BuildMenuBar(entry.menu);
   RECT frame{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kWindowStyle, menu != nullptr, 0);
@@ -93,7 +117,10 @@ HWND OpenSampleWindow(HINSTANCE instance, const WindowEntry& entry) {
                                 instance, nullptr);
   if (!window) return nullptr;
   CreateControls(window, entry.controls);
-  SetWindowTextA(window, entry.title.c_str());
+  if (unicode)
+    SetWindowTextW(window, (Widen(entry.title) + entry.wide_title_suffix).c_str());
+  else
+    SetWindowTextA(window, entry.title.c_str());
   if (entry.shown) {
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);

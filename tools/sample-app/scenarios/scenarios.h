@@ -30,6 +30,12 @@ std::vector<WindowEntry> WholeList(const std::string& title);
 std::vector<WindowEntry> WholeTreeWindow(const std::string& title);
 std::vector<WindowEntry> BigText(const std::string& title);
 std::vector<WindowEntry> Liars(const std::string& title);
+std::vector<WindowEntry> Document(const std::string& title);
+std::vector<WindowEntry> DocumentHang(const std::string& title);
+std::vector<WindowEntry> DocumentCycle(const std::string& title);
+std::vector<WindowEntry> DocumentHuge(const std::string& title);
+std::vector<WindowEntry> DocumentBench(const std::string& title);
+std::vector<WindowEntry> DocumentLazy(const std::string& title);
 
 inline constexpr Scenario kScenarios[] = {
     {"all", AllControls},       {"empty", Empty},          {"manysel", ManySelected},
@@ -37,6 +43,8 @@ inline constexpr Scenario kScenarios[] = {
     {"twins", Twins},           {"blanks", Blanks},        {"windowlist", WindowList},
     {"bigreport", BigReport},   {"statics", ManyStatics},  {"wholelist", WholeList},
     {"wholetree", WholeTreeWindow}, {"bigtext", BigText},  {"liars", Liars},
+    {"document", Document},     {"dochang", DocumentHang}, {"doccycle", DocumentCycle},
+    {"dochuge", DocumentHuge},   {"docbench", DocumentBench}, {"doclazy", DocumentLazy},
 };
 
 // The scenario of that name, or nullptr.

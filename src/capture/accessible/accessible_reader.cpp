@@ -1,0 +1,106 @@
+#include "capture/accessible/accessible_reader.h"
+
+#include <oleacc.h>
+
+#include <memory>
+
+#include "capture/accessible/tree_walk.h"
+#include "capture/accessible/worker.h"
+#include "capture/section_headers.h"
+#include "capture/target_messages.h"
+
+namespace glean::capture::accessible {
+
+namespace {
+// Chromium builds its tree only once a client asks; a first walk finding this little is
+// taken for a tree not built yet and done once more after the pause.
+constexpr int kFewObjects = 3;
+constexpr DWORD kRewalkPauseMs = 300;
+
+// Classes whose texts the message readers take; their trees would repeat them.
+bool IsMessageReadClass(const std::string& c) {
+  for (const char* known : {"Edit", "TEdit", "TComboBox", "Static", "Button", "SysListView32", "TListView",
+                            "SysTreeView32", "TTreeView", "msctls_statusbar32", "TStatusBar",
+                            "ToolbarWindow32", "TToolBar"})
+    if (lstrcmpiA(c.c_str(), known) == 0) return true;
+  return c.find("ComboBox") != std::string::npos || c.find("ListBox") != std::string::npos;
+}
+
+struct TreeResult {
+  std::vector<std::string> lines;
+  bool cut = false;
+  bool finished = true;
+  int objects = 0;
+};
+
+TreeResult WalkOnce(LRESULT answer, bool skipInvisible, const std::function<void()>& pump) {
+  auto share = std::make_shared<WorkerShare>();
+  auto count = std::make_shared<WalkCount>();
+  TreeResult result;
+  const WorkerEnd end = RunWorker(
+      share, [answer, skipInvisible, count](WorkerShare& s) { WalkTree(s, answer, skipInvisible, *count); },
+      kWindowLimitMs, pump);
+  result.lines = share->Lines();
+  // A tree that still answers after the window's time is too large to read in it, not
+  // hung: what was read stays, and the capture goes on.
+  result.finished = end != WorkerEnd::Silent;
+  result.cut = share->Cut() || end == WorkerEnd::OutOfTime;
+  if (end == WorkerEnd::Finished) result.objects = count->objects;  // an abandoned worker may still count
+  return result;
+}
+
+void WriteSection(CapturedText& out, const TreeResult& tree) {
+  if (tree.lines.empty() && !tree.cut) return;
+  TStringList& lines = out.Lines();
+  // Consecutive trees share one header.
+  if (out.Options().show_text_type && out.TreeSectionEnd == lines.Count() && out.LastLineEmpty()) {
+    lines.Delete(lines.Count() - 1);
+  } else {
+    out.AddSectionBreak();
+    out.AddHeader(kAccessibleHeader);
+  }
+  for (const std::string& line : tree.lines) out.Add(line);
+  if (tree.cut) out.Add(kTooManyItems);
+  if (!tree.finished) return;  // the driver ends the capture with the error line
+  out.EndSection();
+  out.TreeSectionEnd = lines.Count();
+}
+}  // namespace
+
+LRESULT AskForOwnTree(HWND hwnd) {
+  return SendToTargetW(hwnd, WM_GETOBJECT, 0, static_cast<LPARAM>(static_cast<LONG>(OBJID_CLIENT)));
+}
+
+void ReadWindowTree(CapturedText& out, HWND window, LRESULT answer) {
+  const bool skipInvisible = out.Options().not_get_hidden;
+  TreeResult tree = WalkOnce(answer, skipInvisible, out.ProcessMessages);
+  if (tree.finished && !tree.cut && tree.objects < kFewObjects) {
+    PauseServing(kRewalkPauseMs, out.ProcessMessages);
+    if (LRESULT again = AskForOwnTree(window)) tree = WalkOnce(again, skipInvisible, out.ProcessMessages);
+  }
+  WriteSection(out, tree);
+  if (!tree.finished) throw ETargetNotResponding();
+}
+
+void ReadChildTree(CapturedText& out, HWND child, const std::string& className) {
+  if (!out.Options().read_accessible || out.WholeWindowTree || IsMessageReadClass(className)) return;
+  if (LRESULT answer = AskForOwnTree(child)) ReadWindowTree(out, child, answer);
+}
+
+std::string AccessibleTextAtPoint(HWND window, POINT at, const std::function<void()>& pump) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId()) return {};
+  // Only a window with a tree of its own: the system's standard objects hold nothing the
+  // message readers do not read, and where they read nothing, nothing is to be read.
+  const LRESULT answer = AskForOwnTree(window);
+  if (!answer) return {};
+  auto share = std::make_shared<WorkerShare>();
+  if (RunWorker(share, [answer, at](WorkerShare& s) { ReadObjectAtPoint(s, answer, at); }, kIdleLimitMs, pump) !=
+      WorkerEnd::Finished)
+    throw ETargetNotResponding();
+  std::vector<std::string> lines = share->Lines();
+  return lines.empty() ? std::string() : lines.front();
+}
+
+}  // namespace glean::capture::accessible

@@ -1,0 +1,19 @@
+// The one conversion of UTF-16 texts to code page 932 on Windows, and the titles of
+// Unicode windows read through it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace glean::win {
+
+// Characters the code page lacks become their Latin base letter or "〓", never "?".
+std::string ToCodePage932(std::wstring_view text);
+
+// The whole title of a top-level window as Glean lists it: a Unicode window's title is
+// read in UTF-16 and converted, another's in code page 932. No message is sent.
+std::string WindowTitle932(HWND hwnd);
+
+}  // namespace glean::win
