@@ -18,7 +18,9 @@ bool ActivateRunningInstance() {
     char title[100] = {};
     GetWindowTextA(other, title, sizeof title);
     if (std::strstr(title, ui::kApplicationTitle)) {
-      ShowWindow(other, SW_RESTORE);
+      // Asynchronous: a first instance busy reading a slow window must not keep this
+      // second start waiting (a cross-thread ShowWindow waits for the window's thread).
+      ShowWindowAsync(other, SW_RESTORE);
       SetForegroundWindow(other);
     }
   }

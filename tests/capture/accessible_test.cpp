@@ -89,6 +89,16 @@ TEST(AccessibleTree, AHungTreeEndsTheCaptureInTimeWithWhatWasRead) {
   EXPECT_LINES(run.lines, expected);
   EXPECT_GE(took, accessible::kIdleLimitMs - 100);
   EXPECT_LT(took, accessible::kIdleLimitMs + 3000);
+
+  // Esc while the worker waits on the hung call: the capture stops at once with what was read.
+  DocumentApp again("dochang", "glean また止まる文書");
+  ASSERT_NE(again.window, nullptr);
+  const DWORD stopAt = GetTickCount() + 300;
+  run = Capture(again.shownTitle, SampleOptions(), [&] { return GetTickCount() > stopAt; });
+  EXPECT_EQ(run.outcome, CaptureOutcome::Stopped);
+  EXPECT_LT(GetTickCount() - stopAt, accessible::kIdleLimitMs - 500);
+  ASSERT_FALSE(run.lines.empty());
+  EXPECT_EQ(run.lines.back(), "Error: 取得を中止しました。‡");
 }
 
 TEST(AccessibleTree, ATreeBeyondItsLimitsIsCutWithItsLine) {

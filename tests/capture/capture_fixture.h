@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,11 +24,13 @@ struct CaptureRun {
   ItemHitTable hits;
 };
 
-inline CaptureRun Capture(const std::string& title, const CaptureOptions& options) {
+inline CaptureRun Capture(const std::string& title, const CaptureOptions& options,
+                          std::function<bool()> stop = {}) {
   TStringList lines;
   ItemHitTable hits;
   CaptureRequest request;
   request.SelectedTitle = title;
+  request.StopRequested = std::move(stop);
   CaptureOutcome outcome = CaptureWindow(request, options, lines, hits);
   return {outcome, lines.Items(), hits};
 }

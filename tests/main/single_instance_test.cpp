@@ -51,7 +51,7 @@ TEST(SingleInstance, SecondStartRestoresTheFirstAndEnds) {
   TestProcess second = TestProcess::Start(copy.Exe());
   ASSERT_TRUE(second.WaitForExit(10000));
   EXPECT_EQ(second.ExitCode(), 0u);
-  EXPECT_TRUE(WaitUntil([&] { return !IsIconic(body); }));
+  EXPECT_TRUE(WaitUntil([&] { return !IsIconic(body); }, 20000));
   EXPECT_TRUE(IsWindowVisible(body));
   EXPECT_EQ(CountTopWindowsOf(second.Id()), 0);
 }

@@ -67,8 +67,8 @@ TEST_F(SettingsFileTest, CompactLayoutReadsItsOwnSizeOnly) {
   EXPECT_EQ(view.compact_width, 300);
   EXPECT_EQ(view.compact_height, 100);
   EXPECT_EQ(view.window_width, 506);  // not read
-  EXPECT_EQ(profile.log[22], "R common compact_width");
-  EXPECT_EQ(profile.log[23], "R common compact_height");
+  EXPECT_EQ(profile.log[23], "R common compact_width");
+  EXPECT_EQ(profile.log[24], "R common compact_height");
 }
 
 TEST_F(SettingsFileTest, ListSkipsAbsentAndEmptyEntries) {

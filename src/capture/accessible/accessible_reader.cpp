@@ -30,20 +30,22 @@ struct TreeResult {
   std::vector<std::string> lines;
   bool cut = false;
   bool finished = true;
+  bool stopped = false;
   int objects = 0;
 };
 
-TreeResult WalkOnce(LRESULT answer, bool skipInvisible, const std::function<void()>& pump) {
+TreeResult WalkOnce(LRESULT answer, bool skipInvisible, const CapturedText& out) {
   auto share = std::make_shared<WorkerShare>();
   auto count = std::make_shared<WalkCount>();
   TreeResult result;
   const WorkerEnd end = RunWorker(
       share, [answer, skipInvisible, count](WorkerShare& s) { WalkTree(s, answer, skipInvisible, *count); },
-      kWindowLimitMs, pump);
+      kWindowLimitMs, out.ProcessMessages, out.StopRequested);
   result.lines = share->Lines();
   // A tree that still answers after the window's time is too large to read in it, not
   // hung: what was read stays, and the capture goes on.
-  result.finished = end != WorkerEnd::Silent;
+  result.finished = end == WorkerEnd::Finished || end == WorkerEnd::OutOfTime;
+  result.stopped = end == WorkerEnd::Stopped;
   result.cut = share->Cut() || end == WorkerEnd::OutOfTime;
   if (end == WorkerEnd::Finished) result.objects = count->objects;  // an abandoned worker may still count
   return result;
@@ -73,12 +75,13 @@ LRESULT AskForOwnTree(HWND hwnd) {
 
 void ReadWindowTree(CapturedText& out, HWND window, LRESULT answer) {
   const bool skipInvisible = out.Options().not_get_hidden;
-  TreeResult tree = WalkOnce(answer, skipInvisible, out.ProcessMessages);
-  if (tree.finished && !tree.cut && tree.objects < kFewObjects) {
+  TreeResult tree = WalkOnce(answer, skipInvisible, out);
+  if (tree.finished && !tree.stopped && !tree.cut && tree.objects < kFewObjects) {
     PauseServing(kRewalkPauseMs, out.ProcessMessages);
-    if (LRESULT again = AskForOwnTree(window)) tree = WalkOnce(again, skipInvisible, out.ProcessMessages);
+    if (LRESULT again = AskForOwnTree(window)) tree = WalkOnce(again, skipInvisible, out);
   }
   WriteSection(out, tree);
+  if (tree.stopped) out.CheckStop();
   if (!tree.finished) throw ETargetNotResponding();
 }
 

@@ -30,7 +30,7 @@ void Serve(const std::function<void()>& pump) {
 }  // namespace
 
 WorkerEnd RunWorker(const std::shared_ptr<WorkerShare>& share, std::function<void(WorkerShare&)> job,
-               DWORD limitMs, const std::function<void()>& pump) {
+                    DWORD limitMs, const std::function<void()>& pump, const std::function<bool()>& stop) {
   std::thread([share, job = std::move(job)] {
     // An apartment of its own: the user-interface thread's stays free of the calls.
     const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -47,6 +47,10 @@ WorkerEnd RunWorker(const std::shared_ptr<WorkerShare>& share, std::function<voi
     const DWORD r = MsgWaitForMultipleObjects(1, &done, FALSE, 50, QS_ALLINPUT);
     if (r == WAIT_OBJECT_0) return WorkerEnd::Finished;
     if (r == WAIT_OBJECT_0 + 1) Serve(pump);
+    if (stop && stop()) {
+      share->Abandon();
+      return WorkerEnd::Stopped;
+    }
     const DWORD now = GetTickCount();
     if (const long answers = share->Answers(); answers != seen) {
       seen = answers;

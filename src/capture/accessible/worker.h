@@ -57,12 +57,14 @@ enum class WorkerEnd {
   Finished,
   Silent,     // no answer for kIdleLimitMs: the program does not respond; abandoned
   OutOfTime,  // still answering after the time given; abandoned
+  Stopped,    // the user stopped the capture meanwhile; abandoned
 };
 
 // Runs `job` on a new worker and waits for it, calling `pump` for the messages that
-// arrive meanwhile.
+// arrive meanwhile and giving up as soon as `stop` (when given) says so.
 WorkerEnd RunWorker(const std::shared_ptr<WorkerShare>& share, std::function<void(WorkerShare&)> job,
-               DWORD limitMs, const std::function<void()>& pump);
+                    DWORD limitMs, const std::function<void()>& pump,
+                    const std::function<bool()>& stop = nullptr);
 
 // Lets messages be handled for `ms` (the walk's pause before asking a tree again).
 void PauseServing(DWORD ms, const std::function<void()>& pump);
