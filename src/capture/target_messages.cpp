@@ -67,11 +67,14 @@ std::basic_string<Char> ReadGrowing(HWND hwnd, size_t maxUnits, size_t lengthFac
 }  // namespace
 
 WholeTargetText GetWholeTargetText(HWND hwnd, size_t limit) {
-  // One unit past the limit tells whether the text is longer; a Unicode window is read in
-  // UTF-16 so that characters the code page lacks reach the one conversion.
-  std::string text = IsWindowUnicode(hwnd)
-                         ? ToShiftJis(ReadGrowing<wchar_t>(hwnd, limit + 1, 1, SendToTargetW))
-                         : ReadGrowing<char>(hwnd, limit + 1, 2, SendToTarget);
+  // One unit past the limit tells whether the text is longer. The ANSI read is the cheap
+  // one; a character the code page lacks comes out of it as "?" (a byte no double-byte
+  // character holds), and only then is a Unicode window read again in UTF-16, so that
+  // such characters reach the one conversion. Asking every window whether it is Unicode
+  // would cost a round trip per control under Wine.
+  std::string text = ReadGrowing<char>(hwnd, limit + 1, 2, SendToTarget);
+  if (text.find('?') != std::string::npos && IsWindowUnicode(hwnd))
+    text = ToShiftJis(ReadGrowing<wchar_t>(hwnd, limit + 1, 1, SendToTargetW));
   if (text.size() <= limit) return {std::move(text), false};
   text.resize(sjis::CharBoundaryAtOrBefore(text, limit));
   return {std::move(text), true};
