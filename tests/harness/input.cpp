@@ -1,5 +1,7 @@
 #include "harness/input.h"
 
+#include <vector>
+
 namespace glean::test {
 
 namespace {
@@ -33,6 +35,20 @@ void Press(WORD key, std::initializer_list<WORD> modifiers) {
   Key(key, false);
   Key(key, true);
   for (auto m = modifiers.end(); m != modifiers.begin();) Key(*--m, true);
+}
+
+void TypeUnicode(const std::wstring& text) {
+  std::vector<INPUT> input;
+  for (wchar_t c : text) {
+    for (DWORD up : {DWORD(0), DWORD(KEYEVENTF_KEYUP)}) {
+      INPUT in{};
+      in.type = INPUT_KEYBOARD;
+      in.ki.wScan = c;
+      in.ki.dwFlags = KEYEVENTF_UNICODE | up;
+      input.push_back(in);
+    }
+  }
+  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
 }
 
 void MoveMouse(POINT to) { SendMouse(0, to); }

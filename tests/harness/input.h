@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <string>
 
 namespace glean::test {
 
@@ -12,6 +13,9 @@ void Key(WORD key, bool up);
 
 // A key pressed and released, with the modifiers held around it.
 void Press(WORD key, std::initializer_list<WORD> modifiers = {});
+
+// Characters typed as Unicode key events, as on-screen keyboards and braille input send them.
+void TypeUnicode(const std::wstring& text);
 
 // The pointer moved to a screen point through the input queue.
 void MoveMouse(POINT to);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "editor/control/access/uia_api.h"
+#include "harness/input.h"
 #include "harness/process.h"
 #include "pane_form.h"
 #include "ui/application.h"
@@ -194,17 +195,7 @@ TEST(PaneAccess, UnicodeKeyEventsTypeShiftJis) {
   SetForegroundWindow(form.Handle());
   SetFocus(e.Handle());
   ASSERT_TRUE(WaitUntil([&] { return GetFocus() == e.Handle(); }));
-  std::vector<INPUT> input;
-  for (wchar_t c : std::wstring(L"あ漢Z")) {
-    for (DWORD up : {DWORD(0), DWORD(KEYEVENTF_KEYUP)}) {
-      INPUT in{};
-      in.type = INPUT_KEYBOARD;
-      in.ki.wScan = c;
-      in.ki.dwFlags = KEYEVENTF_UNICODE | up;
-      input.push_back(in);
-    }
-  }
-  SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
+  test::TypeUnicode(L"あ漢Z");
   // Through Glean's message loop, whose dialog manager under Wine mangled such bytes.
   WaitUntil([&] {
     ui::ProcessMessages(form.Handle());

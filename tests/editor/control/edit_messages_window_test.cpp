@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "editor/control/access/uia_api.h"
-#include "harness/input.h"
 #include "harness/desktop.h"
+#include "harness/input.h"
 #include "harness/process.h"
 
 namespace glean::testing {
@@ -228,17 +228,7 @@ TEST_F(PeerPane, UnicodeKeyEventsTypeShiftJis) {
     GTEST_SKIP() << "the peer's window does not come to the foreground here";
   Send(EM_SETSEL, 0, 0);
   // As on-screen keyboards and braille input send characters.
-  std::vector<INPUT> input;
-  for (wchar_t c : std::wstring(L"あ漢Z")) {
-    for (DWORD up : {DWORD(0), DWORD(KEYEVENTF_KEYUP)}) {
-      INPUT in{};
-      in.type = INPUT_KEYBOARD;
-      in.ki.wScan = c;
-      in.ki.dwFlags = KEYEVENTF_UNICODE | up;
-      input.push_back(in);
-    }
-  }
-  SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
+  test::TypeUnicode(L"あ漢Z");
   const std::string expected = "\x82\xA0\x8A\xBF\x5A" "ab\r\ncd\r\nあい漢字";
   EXPECT_TRUE(test::WaitUntil([&] { return test::WindowText(pane) == expected; }, 3000)) << test::WindowText(pane);
 }
