@@ -74,6 +74,16 @@ TEST(Titles, AHiddenWindowOfTheSameTitleAboveTheChosenOneIsPassedOver) {
   EXPECT_EQ(Capture("glean hidden twin", SampleOptions()).outcome, CaptureOutcome::Captured);
 }
 
+TEST(Titles, AUnicodeControlsTextKeepsWhatTheCodePageLacksThroughTheOneConversion) {
+  // The ANSI read turns such characters into "?"; the probe reads the text again in UTF-16.
+  test::OwnWindow w("glean unicode label");
+  ASSERT_NE(CreateWindowW(L"STATIC", L"caf\u00E9 \u2603? 窓", WS_CHILD | WS_VISIBLE, 10, 10, 200, 20, w.Get(),
+                          nullptr, GetModuleHandleA(nullptr), nullptr),
+            nullptr);
+  EXPECT_LINES(Capture("glean unicode label", SampleOptions()).lines,
+               (Lines{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", "glean unicode label", "", "∇ ｽﾀﾃｨｯｸﾃｷｽﾄ ∇", "cafe 〓? 窓"}));
+}
+
 TEST(Titles, ATitleWithCharactersOutsideTheCodePageIsFoundByItsListedForm) {
   // The list holds the title in code page 932, where a character it lacks becomes "〓"
   // (never "?"); the window must still be found by that form.
