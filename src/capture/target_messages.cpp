@@ -36,13 +36,6 @@ LRESULT SendToTargetW(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return SendChecked(SendMessageTimeoutW, hwnd, msg, wp, lp);
 }
 
-std::string GetTargetText(HWND hwnd, int limit) {
-  std::vector<char> buffer(static_cast<size_t>(limit) + 1, '\0');
-  SendToTarget(hwnd, WM_GETTEXT, static_cast<WPARAM>(limit), reinterpret_cast<LPARAM>(buffer.data()));
-  buffer.back() = '\0';
-  return std::string(buffer.data());  // up to the first zero byte
-}
-
 namespace {
 // Most texts fit the first read. Only one that fills it is asked for its length: under
 // Wine WM_GETTEXTLENGTH costs twice a WM_GETTEXT, and asking every child first would

@@ -23,9 +23,6 @@ inline constexpr UINT kTargetTimeoutMs = 2000;
 LRESULT SendToTarget(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0);
 LRESULT SendToTargetW(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0);
 
-// WM_GETTEXT with room for `limit` bytes (the text is cut there).
-std::string GetTargetText(HWND hwnd, int limit);
-
 // The whole window text: read with room for a few kilobytes, and when it fills them,
 // its length asked (WM_GETTEXTLENGTH) and read again whole. At most `limit` bytes are
 // kept, cut at a character boundary.

@@ -6,14 +6,13 @@
 #include "capture/accessible/accessible_reader.h"
 #include "capture/point_readers.h"
 #include "capture/target_messages.h"
-#include "capture/unicode_window_text.h"
 #include "main/body.h"
 #include "main/core/hit_choice.h"
 
 namespace glean {
 
 namespace {
-constexpr int kWindowTextLimit = 1000;
+constexpr size_t kWindowTextLimit = 999;  // what a buffer of 1000 bytes holds
 
 // The pressed-since-last-query bits of all three Shift keys: a tap shows in the one of
 // the key that was pressed, and every bit is cleared for the next tick.
@@ -43,7 +42,7 @@ void TBody::AppActivate() {
 // and for what cannot be read.
 std::string TBody::PointedText(HWND window, POINT at) {
   HWND parent = GetParent(window);
-  if (!parent) return window == hwnd_ ? std::string() : capture::ReadTargetWindowText(window, kWindowTextLimit);
+  if (!parent) return window == hwnd_ ? std::string() : capture::GetWholeTargetText(window, kWindowTextLimit).text;
   if (window == WinList_->Handle() || window == WinCombo_->Handle() || window == Data_->Handle() ||
       parent == Panel1_->Handle() || parent == Panel2_->Handle() || parent == hwnd_)
     return {};
@@ -64,7 +63,7 @@ std::string TBody::PointedText(HWND window, POINT at) {
   const bool statusBar = cls == "msctls_statusbar32" || cls == "TStatusBar";
   const int chosen = ChooseHitBox(boxes, at.x, at.y, !statusBar && capture_.read_status);
   std::string text = chosen >= 0 ? ItemHitTable_[static_cast<size_t>(chosen)].Text : std::string();
-  if (text.empty()) text = capture::ReadTargetWindowText(window, kWindowTextLimit);
+  if (text.empty()) text = capture::GetWholeTargetText(window, kWindowTextLimit).text;
   return text;
 }
 

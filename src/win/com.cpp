@@ -1,6 +1,12 @@
 #include "win/com.h"
 
+#include "win/cp932_text.h"
+
 namespace glean::win {
+
+std::string BstrOwner::Text() const {
+  return b_ ? ToCodePage932(std::wstring_view(b_, SysStringLen(b_))) : std::string();
+}
 
 BSTR MakeBstr(std::u16string_view text) {
   return SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()), static_cast<UINT>(text.size()));

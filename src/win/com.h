@@ -6,6 +6,7 @@
 #include <oleauto.h>
 
 #include <atomic>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -38,6 +39,8 @@ class ComPtr {
     Reset();
     return &p_;
   }
+  // The same, for the calls that take a void** (QueryInterface and its kin).
+  void** PutVoid() { return reinterpret_cast<void**>(Put()); }
   // A new reference for the caller (an out-parameter's value).
   T* Copy() const {
     if (p_) p_->AddRef();
@@ -58,6 +61,49 @@ class TComRefCount {
  private:
   std::atomic<ULONG> count_{1};
 };
+
+// Owns a BSTR an out-parameter hands over.
+class BstrOwner {
+ public:
+  BstrOwner() = default;
+  ~BstrOwner() { SysFreeString(b_); }
+  BstrOwner(const BstrOwner&) = delete;
+  BstrOwner& operator=(const BstrOwner&) = delete;
+  BSTR* Put() {
+    SysFreeString(b_);
+    b_ = nullptr;
+    return &b_;
+  }
+  // In code page 932 by the one conversion.
+  std::string Text() const;
+
+ private:
+  BSTR b_ = nullptr;
+};
+
+// Owns a VARIANT, cleared on destruction.
+class VariantOwner {
+ public:
+  VariantOwner() { VariantInit(&v_); }
+  ~VariantOwner() { VariantClear(&v_); }
+  VariantOwner(VariantOwner&& other) noexcept : v_(other.v_) { VariantInit(&other.v_); }
+  VariantOwner(const VariantOwner&) = delete;
+  VariantOwner& operator=(const VariantOwner&) = delete;
+  VARIANT& Ref() { return v_; }
+  const VARIANT& Ref() const { return v_; }
+
+ private:
+  VARIANT v_;
+};
+
+// A VARIANT naming an MSAA child (VT_I4).
+inline VARIANT ChildVariant(long id) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_I4;
+  v.lVal = id;
+  return v;
+}
 
 // A BSTR of the text; null only when memory ran out.
 BSTR MakeBstr(std::u16string_view text);

@@ -5,10 +5,18 @@
 #include <algorithm>
 #include <vector>
 
-#include "capture/accessible/com_support.h"
 #include "capture/accessible/core/tree_order.h"
+#include "win/com.h"
 
 namespace glean::capture::accessible {
+
+using win::BstrOwner;
+using win::ChildVariant;
+using win::VariantOwner;
+using win::ComPtr;
+
+// The interface identifiers are taken with __uuidof: mingw-w64's oleacc import library
+// hands out IID_IAccessible as an import thunk's address, not the identifier.
 
 namespace {
 constexpr ULONG kEnumChunk = 64;
@@ -17,11 +25,11 @@ constexpr ULONG kEnumChunk = 64;
 // a child number its parent answers for. Every call that comes back counts as an answer.
 class ComTreeObject : public TreeObject {
  public:
-  ComTreeObject(WorkerShare& share, ComOwner<IAccessible> object)
+  ComTreeObject(WorkerShare& share, ComPtr<IAccessible> object)
       : share_(share), owned_(std::move(object)), object_(owned_.Get()) {
     // The identity of a remote object is its proxy's IUnknown, the same for every
     // reference the tree hands out to that object.
-    object_->QueryInterface(IID_IUnknown, identity_.Put());
+    object_->QueryInterface(IID_IUnknown, identity_.PutVoid());
   }
   ComTreeObject(WorkerShare& share, IAccessible* parent, long child)
       : share_(share), object_(parent), child_(child) {}
@@ -55,10 +63,10 @@ class ComTreeObject : public TreeObject {
   std::unique_ptr<TreeObject> FromVariant(VARIANT& kid);
 
   WorkerShare& share_;
-  ComOwner<IAccessible> owned_;
+  ComPtr<IAccessible> owned_;
   IAccessible* object_;  // owned_, or the parent, which outlives its children's walk
   long child_ = CHILDID_SELF;
-  ComOwner<IUnknown> identity_;
+  ComPtr<IUnknown> identity_;
 };
 
 std::vector<std::unique_ptr<TreeObject>> ComTreeObject::Children(int most) {
@@ -77,8 +85,8 @@ std::vector<std::unique_ptr<TreeObject>> ComTreeObject::Children(int most) {
 // else by number.
 std::vector<VariantOwner> ComTreeObject::ChildVariants(long count) {
   std::vector<VariantOwner> kids;
-  ComOwner<IEnumVARIANT> list;
-  const HRESULT hr = object_->QueryInterface(IID_IEnumVARIANT, list.Put());
+  ComPtr<IEnumVARIANT> list;
+  const HRESULT hr = object_->QueryInterface(IID_IEnumVARIANT, list.PutVoid());
   share_.Answered();
   if (SUCCEEDED(hr) && list) {
     list->Reset();
@@ -118,8 +126,8 @@ std::unique_ptr<TreeObject> ComTreeObject::FromVariant(VARIANT& kid) {
   if (kid.vt == VT_I4)
     return kid.lVal == CHILDID_SELF ? nullptr : std::make_unique<ComTreeObject>(share_, object_, kid.lVal);
   if (kid.vt != VT_DISPATCH || !kid.pdispVal) return nullptr;
-  ComOwner<IAccessible> object;
-  const HRESULT hr = kid.pdispVal->QueryInterface(__uuidof(IAccessible), object.Put());
+  ComPtr<IAccessible> object;
+  const HRESULT hr = kid.pdispVal->QueryInterface(__uuidof(IAccessible), object.PutVoid());
   share_.Answered();
   if (FAILED(hr) || !object) return nullptr;
   return std::make_unique<ComTreeObject>(share_, std::move(object));
@@ -139,8 +147,8 @@ class ShareOutput : public WalkOutput {
 }  // namespace
 
 void WalkTree(WorkerShare& share, LRESULT answer, bool skipInvisible, WalkCount& count) {
-  ComOwner<IAccessible> root;
-  const HRESULT hr = ObjectFromLresult(answer, __uuidof(IAccessible), 0, root.Put());
+  ComPtr<IAccessible> root;
+  const HRESULT hr = ObjectFromLresult(answer, __uuidof(IAccessible), 0, root.PutVoid());
   share.Answered();
   if (FAILED(hr) || !root) return;
   ComTreeObject top(share, std::move(root));
@@ -149,12 +157,12 @@ void WalkTree(WorkerShare& share, LRESULT answer, bool skipInvisible, WalkCount&
 }
 
 void ReadObjectAtPoint(WorkerShare& share, LRESULT answer, POINT at) {
-  ComOwner<IAccessible> root;
-  ObjectFromLresult(answer, __uuidof(IAccessible), 0, root.Put());  // the answer's stream is freed
+  ComPtr<IAccessible> root;
+  ObjectFromLresult(answer, __uuidof(IAccessible), 0, root.PutVoid());  // the answer's stream is freed
   share.Answered();
-  ComOwner<IAccessible> object;
+  ComPtr<IAccessible> object;
   VariantOwner child;
-  const HRESULT hr = AccessibleObjectFromPoint(at, reinterpret_cast<IAccessible**>(object.Put()), &child.Ref());
+  const HRESULT hr = AccessibleObjectFromPoint(at, object.Put(), &child.Ref());
   share.Answered();
   if (FAILED(hr) || !object) return;
   const long id = child.Ref().vt == VT_I4 ? child.Ref().lVal : CHILDID_SELF;
