@@ -1,6 +1,7 @@
 #include "harness/process.h"
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "win/os_error.h"
@@ -51,7 +52,9 @@ BOOL CALLBACK FindProc(HWND hwnd, LPARAM lp) {
     if (pid != a->pid) return TRUE;
   }
   if (a->className && ClassName(hwnd) != a->className) return TRUE;
-  if (a->title && WindowText(hwnd) != a->title) return TRUE;
+  // The caption the system keeps: asking the window could wait on a program that hangs.
+  char title[512] = {};
+  if (a->title && (GetWindowTextA(hwnd, title, sizeof title), std::string(title) != a->title)) return TRUE;
   a->found = hwnd;
   return FALSE;
 }

@@ -115,8 +115,9 @@ TEST(SampleAppProcess, ProgramEndsWithItsLastShownWindow) {
   ASSERT_NE(main, nullptr);
   for (const char* suffix : {windowlist::kTApplicationSuffix, windowlist::kToolSuffix, ""}) {
     EXPECT_FALSE(app.WaitForExit(0));
-    HWND window = suffix[0] ? FindWindowA(nullptr, (std::string("終わる見本") + suffix).c_str())
-                            : FindWindowA(kWindowClass, "");
+    // Only this program's windows: another test's sample window is untitled while it is built.
+    HWND window = suffix[0] ? app.WaitForWindow(nullptr, (std::string("終わる見本") + suffix).c_str())
+                            : app.WaitForWindow(kWindowClass, "");
     ASSERT_NE(window, nullptr) << suffix;
     PostMessageA(window, WM_CLOSE, 0, 0);
   }
