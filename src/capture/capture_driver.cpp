@@ -50,64 +50,13 @@ HWND FindChosenWindow(const std::string& title) {
   return search.visible ? search.visible : search.any;
 }
 
-BOOL CALLBACK EnumChildWindowProc(HWND child, LPARAM parameter) {
-  CaptureChild(*reinterpret_cast<CapturedText*>(parameter), child);
-  return TRUE;
-}
-
-// EnumChildWindows cannot carry an exception through the system's frames, so the
-// callback stops at the first error and the error is raised again afterwards.
-struct ChildWalk {
-  CapturedText* out;
-  std::exception_ptr error;
-};
-
-BOOL CALLBACK GuardedChildProc(HWND child, LPARAM parameter) {
-  auto* walk = reinterpret_cast<ChildWalk*>(parameter);
-  try {
-    EnumChildWindowProc(child, reinterpret_cast<LPARAM>(walk->out));
-    return TRUE;
-  } catch (...) {
-    walk->error = std::current_exception();
-    return FALSE;
-  }
-}
 }  // namespace
 
-namespace {
-// IsWindowVisible, with the ancestors' answers kept: every question about another
-// program's window is a round trip to the window server under Wine, and the parent of
-// many children is asked about again and again.
-bool VisibleWithAncestors(CapturedText& out, HWND window) {
-  auto known = out.Visible.find(window);
-  if (known != out.Visible.end()) return known->second;
-  bool visible = (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0;
-  if (visible) {
-    HWND parent = GetAncestor(window, GA_PARENT);
-    if (parent && parent != GetDesktopWindow()) visible = VisibleWithAncestors(out, parent);
-  }
-  out.Visible[window] = visible;
-  return visible;
-}
-
-std::string ClassNameOf(CapturedText& out, HWND window) {
-  const ATOM atom = static_cast<ATOM>(GetClassLongPtrA(window, GCW_ATOM));
-  if (atom) {
-    auto known = out.ClassNames.find(atom);
-    if (known != out.ClassNames.end()) return known->second;
-  }
-  char name[256] = {};
-  GetClassNameA(window, name, 255);
-  if (atom) out.ClassNames[atom] = name;
-  return name;
-}
-}  // namespace
-
-void CaptureChild(CapturedText& out, HWND child) {
+void CaptureChild(CapturedText& out, const ChildFacts& facts) {
   out.Breathe();
   const CaptureOptions& options = out.Options();
-  if (options.not_get_hidden && !VisibleWithAncestors(out, child)) return;
-  std::string className = ClassNameOf(out, child);
+  const HWND child = facts.hwnd;
+  const std::string& className = facts.className;
   if (IsListView(className)) {
     if (options.read_listview) {
       out.AddSectionBreak();
@@ -125,7 +74,7 @@ void CaptureChild(CapturedText& out, HWND child) {
     if (options.read_tool) ReadToolBar(out, child);
   } else {
     if (options.read_list && !CannotBeListBox(className)) ReadListBox(out, child);
-    if (!ReadChildText(out, child, className)) accessible::ReadChildTree(out, child, className);
+    if (!ReadChildText(out, facts)) accessible::ReadChildTree(out, child, className);
   }
 }
 
@@ -188,9 +137,8 @@ CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions
       const LRESULT ownTree = options.read_accessible ? accessible::AskForOwnTree(window) : 0;
       out.WholeWindowTree = ownTree != 0;
       if (options.read_menu) ReadMenuBar(out, window);
-      ChildWalk walk{&out, nullptr};
-      EnumChildWindows(window, GuardedChildProc, reinterpret_cast<LPARAM>(&walk));
-      if (walk.error) std::rethrow_exception(walk.error);
+      ChildWalk walk(window, options.not_get_hidden);
+      for (ChildFacts child; walk.Next(child);) CaptureChild(out, child);
       if (ownTree) accessible::ReadWindowTree(out, window, ownTree);
     } catch (const ETargetNotResponding& e) {
       out.AddSectionBreak();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "capture/captured_text.h"
+#include "capture/child_walk.h"
 
 namespace glean::capture {
 
@@ -39,7 +40,7 @@ CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions
 bool CaptureInProgress();
 
 // Dispatch of one descendant control by its window class.
-void CaptureChild(CapturedText& out, HWND child);
+void CaptureChild(CapturedText& out, const ChildFacts& child);
 
 // Appends the names in `folder` (".lnk" dropped, any case), in file-system order.
 void ListDesktopFolder(const std::string& folder, TStrings& lines);

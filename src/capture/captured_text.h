@@ -102,12 +102,6 @@ class CapturedText {
     if (StopRequested && StopRequested()) throw ECaptureStopped();
   }
 
-  // What the capture learnt of the windows it walked, so that each is asked once: class
-  // names by class atom (atoms name the same class in every process), and whether a
-  // window and all its ancestors are visible.
-  std::map<ATOM, std::string> ClassNames;
-  std::map<HWND, bool> Visible;
-
   // The raw text of the last child that passed the repeat test.
   std::string LastChildText;
   CaptureLimits Limits;

@@ -43,9 +43,8 @@ bool IsComboWithoutStrings(HWND combo) {
          !(style & CBS_HASSTRINGS);
 }
 
-void AddHitForWindow(CapturedText& out, const std::string& text, HWND child) {
-  RECT r;
-  if (GetWindowRect(child, &r)) out.AddHit(text, r);
+void AddHitForWindow(CapturedText& out, const std::string& text, const ChildFacts& child) {
+  if (child.hasRect) out.AddHit(text, child.rect);
 }
 }  // namespace
 
@@ -99,7 +98,9 @@ bool CannotBeListBox(const std::string& className) {
   return className == "Static" || className == "Button" || className == "Edit" || className == "ComboBox";
 }
 
-bool ReadChildText(CapturedText& out, HWND child, const std::string& className) {
+bool ReadChildText(CapturedText& out, const ChildFacts& facts) {
+  const HWND child = facts.hwnd;
+  const std::string& className = facts.className;
   WholeTargetText whole = GetWholeTargetText(child, out.Limits.WindowText);
   const std::string& text = whole.text;
   if (text.empty()) return false;
@@ -116,7 +117,7 @@ bool ReadChildText(CapturedText& out, HWND child, const std::string& className) 
         out.AddHeader(edit ? kEditHeader : kComboHeader);
         out.AddCutText(text, whole.cut);
         out.EndSection();
-        AddHitForWindow(out, text, child);
+        AddHitForWindow(out, text, facts);
       }
       break;
     }
@@ -125,7 +126,7 @@ bool ReadChildText(CapturedText& out, HWND child, const std::string& className) 
         std::string shown = options.no_ampersand ? RemoveAmpersands(text) : text;
         if (out.LastLineEmpty()) out.AddHeader(kStaticHeader);
         out.AddCutText(shown, whole.cut);
-        AddHitForWindow(out, shown, child);
+        AddHitForWindow(out, shown, facts);
       }
       break;
   }

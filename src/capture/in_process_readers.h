@@ -7,14 +7,14 @@
 #include <string>
 
 #include "capture/captured_text.h"
+#include "capture/child_walk.h"
 
 namespace glean::capture {
 
 void ReadMenuBar(CapturedText& out, HWND window);
 void ReadListBox(CapturedText& out, HWND child);
-// `className` is the child's class name, as the dispatch read it.
 // Whether the child gave any text (read or not by the options).
-bool ReadChildText(CapturedText& out, HWND child, const std::string& className);
+bool ReadChildText(CapturedText& out, const ChildFacts& child);
 
 // The system's classes that answer nothing to the list-box messages.
 bool CannotBeListBox(const std::string& className);

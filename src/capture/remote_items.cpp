@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "capture/remote_buffers.h"
+#include "capture/remote_runs.h"
 #include "capture/target_messages.h"
 
 namespace glean::capture {
@@ -22,17 +23,27 @@ RemoteListView::RemoteListView(HWND listView, TProcessMemMgr& m, uint32_t textSi
       item_(m.AllocMem(static_cast<uint32_t>(ListViewItem(bits_).size))) {}
 
 std::vector<std::string> RemoteListView::ColumnTitles() const {
+  // The records of a run of columns go over in one write and come back in one read.
+  constexpr int kColumnsPerRun = 16;
   const auto& L = ListViewColumn(bits_);
+  RecordRun run(m_, bits_, L.size, textSize_, kColumnsPerRun);
   std::vector<std::string> titles;
-  for (int c = 0; c < kMaxColumns; ++c) {
-    StructImage s(L.size, bits_);
-    s.PutU32(L.mask, LVCF_TEXT);
-    s.PutPointer(L.pszText, text_);
-    s.PutU32(L.cchTextMax, textSize_);
-    Write(m_, s, column_);
-    if (!SendToTarget(hwnd_, LVM_GETCOLUMNA, static_cast<WPARAM>(c), AsParam(column_))) break;
-    ReadBack(m_, column_, s);
-    titles.push_back(ReadItemText(m_, s.GetPointer(L.pszText), text_, textSize_));
+  for (int first = 0; first < kMaxColumns; first += kColumnsPerRun) {
+    for (int i = 0; i < kColumnsPerRun; ++i) {
+      StructImage s(L.size, bits_);
+      s.PutU32(L.mask, LVCF_TEXT);
+      s.PutPointer(L.pszText, run.Text(i));
+      s.PutU32(L.cchTextMax, textSize_);
+      run.Put(i, s);
+    }
+    run.Push(kColumnsPerRun);
+    int answered = 0;
+    while (answered < kColumnsPerRun &&
+           SendToTarget(hwnd_, LVM_GETCOLUMNA, static_cast<WPARAM>(first + answered), AsParam(run.Record(answered))))
+      ++answered;
+    run.Pull(answered);
+    for (int i = 0; i < answered; ++i) titles.push_back(run.TextOf(i, run.Get(i).GetPointer(L.pszText), textSize_).text);
+    if (answered < kColumnsPerRun) break;
   }
   return titles;
 }
