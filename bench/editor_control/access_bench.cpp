@@ -5,44 +5,16 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <ctime>
 #include <string>
 
 #include "base/sjis.h"
 #include "editor/control/access/access_text.h"
+#include "bench_support.h"
 #include "editor/control/core/editor_core.h"
 #include "pane/pane_options.h"
 
 namespace glean {
 namespace {
-
-double Seconds() {  // <chrono> does not compile with the Shift-JIS execution character set
-  timespec t;
-  clock_gettime(CLOCK_MONOTONIC, &t);
-  return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-class NoWindow : public IEditorHost {
- public:
-  bool HasWindow() const override { return false; }
-  bool Focused() const override { return false; }
-  TRect ClientRect() const override { return {0, 0, 800, 600}; }
-  TFontMetrics FontMetrics() const override { return {}; }
-  void Invalidate(const TRect&) override {}
-  void Update() override {}
-  void ScrollArea(const TRect&, int, int) override {}
-  void SetRedraw(bool) override {}
-  void ShowScrollBar(TScrollBarKind, bool) override {}
-  void SetScrollBar(TScrollBarKind, int, int, int) override {}
-  void SetCaretShape(int, int) override {}
-  void SetCaretPos(int, int) override {}
-  void ShowCaret(bool) override {}
-  void MoveImeWindow(int, int) override {}
-  void SetCursor(int) override {}
-  bool LeftButtonDown() const override { return false; }
-  bool CtrlDown() const override { return false; }
-  void SetMouseCapture(bool) override {}
-};
 
 // One UTF-16 unit per character, as the system's conversion gives for this text.
 std::u16string Widen(std::string_view s) {
@@ -52,7 +24,7 @@ std::u16string Widen(std::string_view s) {
 }
 
 struct Text {
-  NoWindow host;
+  bench::QuietHost host{false, {0, 0, 800, 600}, {}};
   TEditorCore editor{host};
   access::TAccessText access{editor, Widen};
   explicit Text(int rows) {
@@ -67,13 +39,13 @@ struct Text {
   double Request(int n) {
     const int mid = access.Length() / 2;
     size_t sink = 0;
-    const double t0 = Seconds();
+    const double t0 = bench::Seconds();
     for (int i = 0; i < n; ++i) {
       const access::TRange r = access.Expand({mid + i % 64, mid + i % 64}, access::TUnit::Line);
       sink += access.Text(r).size();
     }
     benchmark::DoNotOptimize(sink);
-    return (Seconds() - t0) / n;
+    return (bench::Seconds() - t0) / n;
   }
 };
 
