@@ -418,7 +418,7 @@ void ReadStatusBar(CapturedText& out, HWND statusBar) {
     size_t length = LOWORD(SendToTarget(statusBar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(p)));
     offsets.push_back(total);
     sizes.push_back(std::max(ItemBufferSize(out), 2 * length + 1));
-    total += (sizes.back() + 7) & ~size_t{7};
+    total += Align8(sizes.back());
   }
   BarBlock block(*m, total);
   block.Clear(total);
@@ -451,7 +451,7 @@ void ReadToolBar(CapturedText& out, HWND toolBar) {
   Manager m = CreateMemMgrForWindow(toolBar);
   const Bitness bits = TargetBitness(*m);
   const auto& L = ToolBarButton(bits);
-  const size_t record = (L.size + 7) & ~size_t{7};
+  const size_t record = Align8(L.size);
   const size_t rects = static_cast<size_t>(buttons) * record;
   const size_t recordBytes = rects + static_cast<size_t>(buttons) * kRectSize;
   BarBlock records(*m, recordBytes);
@@ -484,7 +484,7 @@ void ReadToolBar(CapturedText& out, HWND toolBar) {
     out.Breathe();
     const LRESULT length = SendToTarget(toolBar, TB_GETBUTTONTEXTA, id, 0);
     if (length < 0 || static_cast<size_t>(length) > kLongestButtonText) continue;
-    const size_t size = (std::max(ItemBufferSize(out), static_cast<size_t>(length) + 1) + 7) & ~size_t{7};
+    const size_t size = Align8(std::max(ItemBufferSize(out), static_cast<size_t>(length) + 1));
     largest = std::max(largest, size);
     wanted.push_back({b, id, size});
   }

@@ -19,7 +19,6 @@ RemoteListView::RemoteListView(HWND listView, TProcessMemMgr& m, uint32_t textSi
       bits_(TargetBitness(m)),
       textSize_(textSize),
       text_(m.AllocMem(textSize)),
-      column_(m.AllocMem(static_cast<uint32_t>(ListViewColumn(bits_).size))),
       item_(m.AllocMem(static_cast<uint32_t>(ListViewItem(bits_).size))) {}
 
 std::vector<std::string> RemoteListView::ColumnTitles() const {

@@ -15,8 +15,8 @@ namespace glean::capture {
 
 class RemoteListView {
  public:
-  // Places a text buffer of `textSize` bytes and the column and item records in the
-  // control's process; `m` must outlive this object.
+  // Places a text buffer of `textSize` bytes and an item record in the control's
+  // process (column titles get runs of their own); `m` must outlive this object.
   RemoteListView(HWND listView, TProcessMemMgr& m, uint32_t textSize);
 
   // The titles of the columns, up to the first the control does not answer.
@@ -29,7 +29,7 @@ class RemoteListView {
   TProcessMemMgr& m_;
   Bitness bits_;
   uint32_t textSize_;
-  ProcessAddress text_, column_, item_;
+  ProcessAddress text_, item_;
 };
 
 // "《title》" before a cell of a titled column; nothing for an untitled or " " one.

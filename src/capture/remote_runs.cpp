@@ -19,9 +19,9 @@ RecordRun::RecordRun(TProcessMemMgr& m, Bitness bits, size_t recordSize, size_t 
     : m_(m),
       bits_(bits),
       recordSize_(recordSize),
-      recordSpace_((recordSize + 7) & ~size_t{7}),
+      recordSpace_(Align8(recordSize)),
       textSize_(textSize),
-      slotSize_(recordSpace_ + ((textSize + 7) & ~size_t{7})),
+      slotSize_(recordSpace_ + Align8(textSize)),
       slots_(std::max(1, slots)),
       base_(m.AllocMem(static_cast<uint32_t>(slotSize_ * static_cast<size_t>(slots_)))),
       image_(slotSize_ * static_cast<size_t>(slots_), 0) {}

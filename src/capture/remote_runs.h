@@ -14,6 +14,10 @@
 
 namespace glean::capture {
 
+// `bytes` rounded up to whole 8-byte units, so that records placed one after another
+// stay aligned for the target's pointers.
+constexpr size_t Align8(size_t bytes) { return (bytes + 7) & ~size_t{7}; }
+
 // The text in `bytes` up to the first zero byte (or the end), cut at a character
 // boundary to at most `limit` bytes.
 ItemText TextWithin(const char* bytes, size_t size, size_t limit);

@@ -55,8 +55,13 @@ class ComPtr {
 class TComRefCount {
  public:
   ULONG Add() { return ++count_; }
-  // The references left.
-  ULONG Release() { return --count_; }
+  // The references left; the owner is deleted with the last one.
+  template <typename Owner>
+  ULONG Release(Owner* owner) {
+    const ULONG left = --count_;
+    if (left == 0) delete owner;
+    return left;
+  }
 
  private:
   std::atomic<ULONG> count_{1};

@@ -37,6 +37,12 @@ class PeerPane : public ::testing::Test {
     ASSERT_NE(pane, nullptr);
   }
   LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) { return SendMessageA(pane, msg, wp, lp); }
+  // Typed keys go to the foreground window.
+  bool BringPeerForward() {
+    HWND form = GetAncestor(pane, GA_ROOT);
+    SetForegroundWindow(form);
+    return test::WaitUntil([&] { return GetForegroundWindow() == form; }, 3000);
+  }
 
   test::TestProcess peer;
   HWND pane = nullptr;
@@ -172,10 +178,7 @@ TEST_F(PeerPane, ABoxFromAnotherProgramGoesInAsABlockPlainTextAsLines) {
 }
 
 TEST_F(PeerPane, ABoxCopiedInThePaneReachesThisProcessWithItsMark) {
-  HWND form = GetAncestor(pane, GA_ROOT);
-  SetForegroundWindow(form);
-  if (!test::WaitUntil([&] { return GetForegroundWindow() == form; }, 3000))
-    GTEST_SKIP() << "the peer's window does not come to the foreground here";
+  if (!BringPeerForward()) GTEST_SKIP() << "the peer's window does not come to the foreground here";
   Send(EM_SETSEL, 0, 0);
   // Ctrl+K (the own menu's box mode), then Shift+Right, Shift+Down.
   test::Press('K', {VK_CONTROL});
@@ -222,10 +225,7 @@ TEST_F(PeerPane, KeyboardInputAsPostedKeyAndCharacterMessages) {
 }
 
 TEST_F(PeerPane, UnicodeKeyEventsTypeShiftJis) {
-  HWND form = GetAncestor(pane, GA_ROOT);
-  SetForegroundWindow(form);
-  if (!test::WaitUntil([&] { return GetForegroundWindow() == form; }, 3000))
-    GTEST_SKIP() << "the peer's window does not come to the foreground here";
+  if (!BringPeerForward()) GTEST_SKIP() << "the peer's window does not come to the foreground here";
   Send(EM_SETSEL, 0, 0);
   // As on-screen keyboards and braille input send characters.
   test::TypeUnicode(L"あ漢Z");

@@ -11,12 +11,6 @@ HRESULT TPaneAccessible::QueryInterface(REFIID iid, void** out) {
   return S_OK;
 }
 
-ULONG TPaneAccessible::Release() {
-  const ULONG left = refs_.Release();
-  if (left == 0) delete this;
-  return left;
-}
-
 HRESULT TPaneAccessible::GetTypeInfoCount(UINT* out) {
   if (!out) return E_POINTER;
   *out = 0;

@@ -15,7 +15,7 @@ class TPaneAccessible : public IAccessible {
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   ULONG STDMETHODCALLTYPE AddRef() override { return refs_.Add(); }
-  ULONG STDMETHODCALLTYPE Release() override;
+  ULONG STDMETHODCALLTYPE Release() override { return refs_.Release(this); }
   // IDispatch: no type information; clients call the vtable.
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* out) override;
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** out) override;
@@ -47,6 +47,7 @@ class TPaneAccessible : public IAccessible {
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
  private:
+  friend class win::TComRefCount;  // deletes it with the last reference
   virtual ~TPaneAccessible() = default;
   // S_OK for the object itself, else the error to answer.
   HRESULT Check(const VARIANT& child) const;

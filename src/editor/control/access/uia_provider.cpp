@@ -37,11 +37,7 @@ class TPaneRange final : public uia::ITextRangeProvider {
     return E_NOINTERFACE;
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return refs_.Add(); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = refs_.Release();
-    if (left == 0) delete this;
-    return left;
-  }
+  ULONG STDMETHODCALLTYPE Release() override { return refs_.Release(this); }
 
   HRESULT STDMETHODCALLTYPE Clone(uia::ITextRangeProvider** out) override {
     if (!out) return E_POINTER;
@@ -188,6 +184,7 @@ class TPaneRange final : public uia::ITextRangeProvider {
   }
 
  private:
+  friend class win::TComRefCount;  // deletes it with the last reference
   ~TPaneRange() {
     if (TPaneAccess* owner = provider_->Owner()) {
       owner->Text().Map().RemoveAnchor(&start_);
@@ -232,12 +229,6 @@ HRESULT TPaneProvider::QueryInterface(REFIID iid, void** out) {
     return E_NOINTERFACE;
   AddRef();
   return S_OK;
-}
-
-ULONG TPaneProvider::Release() {
-  const ULONG left = refs_.Release();
-  if (left == 0) delete this;
-  return left;
 }
 
 HRESULT TPaneProvider::get_ProviderOptions(ProviderOptions* out) {

@@ -16,7 +16,7 @@ class TPaneProvider : public IRawElementProviderSimple, public uia::ITextProvide
   // IUnknown (one identity: IRawElementProviderSimple's)
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   ULONG STDMETHODCALLTYPE AddRef() override { return refs_.Add(); }
-  ULONG STDMETHODCALLTYPE Release() override;
+  ULONG STDMETHODCALLTYPE Release() override { return refs_.Release(this); }
   // IRawElementProviderSimple
   HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions* out) override;
   HRESULT STDMETHODCALLTYPE GetPatternProvider(PATTERNID id, IUnknown** out) override;
@@ -38,6 +38,7 @@ class TPaneProvider : public IRawElementProviderSimple, public uia::ITextProvide
   uia::ITextRangeProvider* NewRange(TRange r);
 
  private:
+  friend class win::TComRefCount;  // deletes it with the last reference
   virtual ~TPaneProvider() = default;
   HRESULT RangeArray(TRange r, SAFEARRAY** out);
 
