@@ -110,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       };
   };
   follow();
-  access::TAnchor first{0}, last{map.Length()}, middle{map.Length() / 2};
+  access::TAnchor first{0, true}, last{map.Length()}, middle{map.Length() / 2, (size & 1) != 0};
   for (access::TAnchor* a : {&first, &last, &middle}) map.AddAnchor(a);
 
   for (int steps = 0; !in.Empty() && steps < 40; ++steps) {

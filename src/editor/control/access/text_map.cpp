@@ -99,7 +99,8 @@ void TTextMap::RowsChanged(const TLastUpdate& u) {
   }
   const int newLen = Prefix(u.Row + u.NewRowCount) - start;
   for (TAnchor* a : anchors_) {
-    if (a->Offset >= start + oldLen)
+    const bool insertedAtIt = oldLen == 0 && a->Offset == start;
+    if (a->Offset >= start + oldLen && !(insertedAtIt && a->StaysBeforeInsertion))
       a->Offset += newLen - oldLen;
     else if (a->Offset > start)
       a->Offset = std::min(a->Offset, start + newLen);

@@ -25,8 +25,11 @@ struct TTextPos {
 };
 
 // A UTF-16 offset that the map moves along when text before it changes (a range endpoint).
+// Text inserted right at it goes after a range's start and before its end, so that a
+// range keeps what is written at its edges (the whole text's range stays whole).
 struct TAnchor {
   int Offset = 0;
+  bool StaysBeforeInsertion = false;
 };
 
 // The row list the pane shows now.

@@ -11,6 +11,7 @@ bool ValidEndpoint(int e) { return e == int(TEndpoint::Start) || e == int(TEndpo
 
 TTextRange::TTextRange(TRangeHome& home, TRange r) : home_(home) {
   Set(r);
+  start_.StaysBeforeInsertion = true;
   if (Alive()) {
     Text().Map().AddAnchor(&start_);
     Text().Map().AddAnchor(&end_);
