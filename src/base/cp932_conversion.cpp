@@ -44,8 +44,8 @@ char LatinBaseLetter(char16_t c) noexcept {
 }
 
 // The encoder's answer for `units`, kept only when it is Shift-JIS within the bound (the
-// system's code page 932 maps a few private-use characters to 0xA0 and 0xFD-0xFF, which
-// no Shift-JIS reader takes as a character).
+// system's code page 932 maps U+0080 to 0x80 and a few private-use characters to 0xA0
+// and 0xFD-0xFF, which no Shift-JIS reader takes as a character).
 static bool Encode(std::u16string_view units, const Cp932Encoder& encode, std::string& out) {
   const size_t before = out.size();
   if (!encode(units, out)) return false;
