@@ -189,9 +189,9 @@ TEST_F(AccessTextTest, RangesAtTheirEdges) {
 
   EXPECT_FALSE(access::PixelPoint(NAN, 10));
   EXPECT_FALSE(access::PixelPoint(10, -NAN));
-  const auto far = access::PixelPoint(1e300, INFINITY), before = access::PixelPoint(-1e300, -INFINITY);
-  ASSERT_TRUE(far && before);
-  EXPECT_GE(text.AtPoint(far->X, far->Y).Start, text.Map().RowStart(text.Map().RowCount() - 1));
+  const auto beyond = access::PixelPoint(1e300, INFINITY), before = access::PixelPoint(-1e300, -INFINITY);
+  ASSERT_TRUE(beyond && before);
+  EXPECT_GE(text.AtPoint(beyond->X, beyond->Y).Start, text.Map().RowStart(text.Map().RowCount() - 1));
   EXPECT_EQ(text.AtPoint(before->X, before->Y), (TRange{0, 0}));
 }
 
