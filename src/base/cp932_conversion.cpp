@@ -1,5 +1,7 @@
 #include "base/cp932_conversion.h"
 
+#include "base/sjis.h"
+
 namespace glean::sjis {
 
 namespace {
@@ -41,15 +43,26 @@ char LatinBaseLetter(char16_t c) noexcept {
   return BaseIn(kLatinAdditionalBases, kLatinAdditionalFirst, c);
 }
 
-std::string FromUtf16(std::u16string_view text, const Cp932Encoder& encode) {
+// The encoder's answer for `units`, kept only when it is Shift-JIS within the bound (the
+// system's code page 932 maps U+0080 to 0x80 and a few private-use characters to 0xA0
+// and 0xFD-0xFF, which no Shift-JIS reader takes as a character).
+static bool Encode(std::u16string_view units, const Cp932Encoder& encode, std::string& out) {
+  const size_t before = out.size();
+  if (!encode(units, out)) return false;
+  const std::string_view added = std::string_view(out).substr(before);
+  if (added.size() <= MaxCp932Bytes(units.size()) && sjis::IsWellFormed(added)) return true;
+  out.resize(before);
+  return false;
+}
+
+std::string FromUtf16(std::u16string_view text, const Cp932Encoder& encode, TMissing missing) {
   std::string out;
   // Almost every text converts whole; only one that does not is taken apart.
-  if (text.empty() || encode(text, out)) return out;
-  out.clear();
+  if (text.empty() || Encode(text, encode, out)) return out;
   for (size_t i = 0; i < text.size();) {
     size_t n = IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]) ? 2 : 1;
     const char16_t c = text[i];
-    if (!encode(text.substr(i, n), out)) {
+    if (!Encode(text.substr(i, n), encode, out) && missing == TMissing::Replace) {
       if (char base = n == 1 ? LatinBaseLetter(c) : 0)
         out += base;
       else if (n == 2 || !IsCombiningMark(c))

@@ -12,14 +12,27 @@ namespace glean::sjis {
 // `out` as it was when the code page lacks any of them.
 using Cp932Encoder = std::function<bool(std::u16string_view units, std::string& out)>;
 
-// What stands for a character the code page lacks.
-inline constexpr char kMissingChar[] = "〓";
+// What becomes of a character the code page lacks.
+enum class TMissing {
+  Replace,  // its Latin base letter, nothing for a combining mark, else kMissingChar
+  Drop,     // nothing: a typed character the pane cannot hold is not inserted
+};
+
+// What stands for a character the code page lacks: "〓", spelled in its bytes so that
+// the fuzz target's clang, which cannot write Shift-JIS literals, builds this rule too.
+inline constexpr char kMissingChar[] = "\x81\xAC";
 
 // The base letter of a Latin letter with diacritics ('e' for U+00E9), or 0.
 char LatinBaseLetter(char16_t c) noexcept;
 
-// Converts `text`: each character the encoder cannot take becomes its Latin base letter,
-// disappears when it is a combining mark, or else becomes kMissingChar.
-std::string FromUtf16(std::u16string_view text, const Cp932Encoder& encode);
+// The most bytes FromUtf16 gives for `units` UTF-16 units.
+constexpr size_t MaxCp932Bytes(size_t units) { return 2 * units; }
+
+// Converts `text`: each character the encoder cannot take is replaced or dropped as
+// `missing` says. The result is well-formed Shift-JIS and at most MaxCp932Bytes long
+// whatever the encoder answers: bytes it gives beyond those are taken as a character the
+// code page lacks.
+std::string FromUtf16(std::u16string_view text, const Cp932Encoder& encode,
+                      TMissing missing = TMissing::Replace);
 
 }  // namespace glean::sjis

@@ -38,4 +38,15 @@ size_t PrevCharPos(std::string_view s, size_t pos) noexcept {
   return prev;
 }
 
+bool IsWellFormed(std::string_view s) noexcept {
+  for (size_t i = 0; i < s.size(); ++i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c < 0x80 || (c >= 0xA1 && c <= 0xDF)) continue;
+    if (!IsLeadByte(c) || ++i == s.size()) return false;
+    const auto t = static_cast<unsigned char>(s[i]);
+    if (t < 0x40 || t == 0x7F || t > 0xFC) return false;
+  }
+  return true;
+}
+
 }  // namespace glean::sjis

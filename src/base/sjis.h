@@ -27,6 +27,10 @@ size_t PrevCharPos(std::string_view s, size_t pos) noexcept;
 // True when `pos` is the second byte of a double-byte character.
 bool IsTrailPosition(std::string_view s, size_t pos) noexcept;
 
+// True when every byte is a character of code page 932: ASCII, half-width katakana
+// (0xA1-0xDF), or a lead byte with a trail byte (0x40-0x7E, 0x80-0xFC).
+bool IsWellFormed(std::string_view s) noexcept;
+
 // The largest character boundary at or below `pos`.
 size_t CharBoundaryAtOrBefore(std::string_view s, size_t pos) noexcept;
 

@@ -22,9 +22,9 @@ bool EncodeCp932(std::u16string_view units, std::string& out) {
 }
 }  // namespace
 
-std::string ToCodePage932(std::wstring_view text) {
+std::string ToCodePage932(std::wstring_view text, sjis::TMissing missing) {
   std::u16string_view units(reinterpret_cast<const char16_t*>(text.data()), text.size());
-  return sjis::FromUtf16(units, EncodeCp932);
+  return sjis::FromUtf16(units, EncodeCp932, missing);
 }
 
 std::string WindowTitle932(HWND hwnd) {

@@ -7,10 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "base/cp932_conversion.h"
+
 namespace glean::win {
 
-// Characters the code page lacks become their Latin base letter or "〓", never "?".
-std::string ToCodePage932(std::wstring_view text);
+// Characters the code page lacks become their Latin base letter or "〓" (or are dropped,
+// as `missing` says), never "?".
+std::string ToCodePage932(std::wstring_view text, sjis::TMissing missing = sjis::TMissing::Replace);
 
 // The whole title of a top-level window as Glean lists it: a Unicode window's title is
 // read in UTF-16 and converted, another's in code page 932. No message is sent.

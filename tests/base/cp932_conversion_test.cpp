@@ -44,5 +44,19 @@ TEST(Cp932Conversion, KeepsWhatTheCodePageHasAndReplacesTheRest) {
   for (const auto& c : cases) EXPECT_EQ(FromUtf16(c.in, SmallEncoder), c.out) << c.out;
 }
 
+TEST(Cp932Conversion, DropsWhatItLacksWhenAskedAndNeverPassesOnBadBytes) {
+  EXPECT_EQ(FromUtf16(u"caf\u00E9 \u2603日\U0001F600", SmallEncoder, TMissing::Drop), "caf 日");
+  // An encoder that answers bytes no Shift-JIS reader takes (as the system's does for a
+  // few private-use characters), or more than two bytes a unit: a character it lacks.
+  auto odd = [](std::u16string_view units, std::string& out) {
+    if (units == u"\uF8F1") return out += '\xFD', true;
+    if (units == u"\uF8F2") return out += "\x82", true;
+    if (units == u"x") return out += "xxx", true;
+    return SmallEncoder(units, out);
+  };
+  EXPECT_EQ(FromUtf16(u"a\uF8F1b\uF8F2x日", odd), "a〓b〓〓日");
+  EXPECT_EQ(FromUtf16(u"\uF8F1x", odd, TMissing::Drop), "");
+}
+
 }  // namespace
 }  // namespace glean::sjis

@@ -10,6 +10,7 @@
 #include "editor/control/editor_resources.h"
 #include "editor/control/gdi_canvas.h"
 #include "ui/application.h"
+#include "win/cp932_text.h"
 #include "win/os_error.h"
 
 namespace glean {
@@ -423,7 +424,9 @@ void TEditor::OnImeComposition(WPARAM wp, LPARAM lp) {
 
 void TEditor::OnUniChar(WPARAM wp) {
   if (wp > 0xFFFF) return;  // outside the basic plane: code page 932 has none of them
-  const std::string bytes = access::Narrow(std::u16string(1, static_cast<char16_t>(wp)));
+  // A character the pane cannot hold is not typed at all, rather than as a stand-in.
+  const wchar_t ch = static_cast<wchar_t>(wp);
+  const std::string bytes = win::ToCodePage932(std::wstring_view(&ch, 1), sjis::TMissing::Drop);
   if (!bytes.empty()) CharPress(bytes, KeyShift());
 }
 
@@ -439,6 +442,10 @@ void TEditor::NotifyAccessClients(const std::string& text) {
 void TEditor::TextChanged(TEditorScreenStrings& list) {
   TEditorCore::TextChanged(list);
   if (access_) access_->TextChanged(list.LastUpdate());
+}
+
+void TEditor::RowListShared() {
+  if (access_) access_->RowListSwapped();
 }
 
 void TEditor::DoCaretMoved() {

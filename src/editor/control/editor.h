@@ -82,6 +82,7 @@ class TEditor : private TEditorRegistration, private IEditorHost, public TEditor
   bool ShortcutKey(uint16_t key, TShiftState shift) override;
   void DoCaretMoved() override;
   void DoSelectionChange(int state) override;
+  void RowListShared() override;
 
  private:
   static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

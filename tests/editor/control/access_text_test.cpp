@@ -2,7 +2,13 @@
 // that live through edits, over a real row list with wrapped rows.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+#include <functional>
+#include <memory>
+
 #include "editor/control/access/access_text.h"
+#include "editor/control/access/text_range.h"
 #include "fake_host.h"
 
 #ifdef _WIN32
@@ -154,6 +160,89 @@ TEST_F(AccessTextTest, SelectionAndCaretInUtf16) {
   EXPECT_FALSE(editor.Selected());
   EXPECT_EQ(editor.SelStart(), 7);  // あいうa
   EXPECT_EQ(text.Selection(), (TRange{4, 4}));
+}
+
+// What a client may hand the provider's ranges: any length, another pane's range, a
+// range kept after the pane is gone, a point off every screen.
+TEST_F(AccessTextTest, RangesAtTheirEdges) {
+  using access::TRangeStatus;
+  access::TRangeHome home(&text), otherPane(&text);
+  access::TTextRange doc(home, {0, text.Length()}), tail(home, {5, text.Length()}), theirs(otherPane, {0, 3});
+  std::u16string all, most, capped;
+  ASSERT_EQ(doc.GetText(INT_MAX, all), TRangeStatus::Ok);
+  EXPECT_EQ(all, Whole());
+  ASSERT_EQ(tail.GetText(INT_MAX, most), TRangeStatus::Ok);
+  ASSERT_EQ(tail.GetText(-1, capped), TRangeStatus::Ok);
+  EXPECT_EQ(most, capped);
+  EXPECT_EQ(doc.GetText(-2, capped), TRangeStatus::Invalid);
+
+  bool same = true;
+  int order = 0;
+  EXPECT_EQ(doc.Compare(&theirs, same), TRangeStatus::Invalid);
+  EXPECT_EQ(doc.Compare(nullptr, same), TRangeStatus::Invalid);
+  EXPECT_EQ(doc.CompareEndpoints(0, &theirs, 0, order), TRangeStatus::Invalid);
+  EXPECT_EQ(doc.CompareEndpoints(0, &tail, 2, order), TRangeStatus::Invalid);
+  EXPECT_EQ(doc.MoveEndpointByRange(1, &theirs, 1), TRangeStatus::Invalid);
+  EXPECT_EQ(doc.Range(), (TRange{0, text.Length()}));
+  EXPECT_EQ(doc.CompareEndpoints(0, &tail, 0, order), TRangeStatus::Ok);
+  EXPECT_EQ(order, -5);
+
+  EXPECT_FALSE(access::PixelPoint(NAN, 10));
+  EXPECT_FALSE(access::PixelPoint(10, -NAN));
+  const auto beyond = access::PixelPoint(1e300, INFINITY), before = access::PixelPoint(-1e300, -INFINITY);
+  ASSERT_TRUE(beyond && before);
+  EXPECT_GE(text.AtPoint(beyond->X, beyond->Y).Start, text.Map().RowStart(text.Map().RowCount() - 1));
+  EXPECT_EQ(text.AtPoint(before->X, before->Y), (TRange{0, 0}));
+}
+
+TEST_F(AccessTextTest, EveryRangeCallAnswersGoneAfterThePane) {
+  using access::TRangeStatus;
+  auto pane = std::make_unique<access::TAccessText>(editor, Widen);
+  access::TRangeHome home(pane.get());
+  access::TTextRange r(home, {0, 4}), other(home, {1, 2});
+  home.Disconnect();
+  pane.reset();  // the ranges outlive the map their endpoints were in
+  bool same;
+  int n;
+  std::u16string s;
+  std::optional<TRange> found;
+  std::vector<access::TRowBox> boxes;
+  const std::function<TRangeStatus()> calls[] = {
+      [&] { return r.Compare(&other, same); },
+      [&] { return r.CompareEndpoints(0, &other, 1, n); },
+      [&] { return r.MoveEndpointByRange(0, &other, 1); },
+      [&] { return r.ExpandToEnclosingUnit(3); },
+      [&] { return r.FindText(u"a", false, false, found); },
+      [&] { return r.GetText(-1, s); },
+      [&] { return r.Boxes(boxes); },
+      [&] { return r.Move(3, 1, n); },
+      [&] { return r.MoveEndpointByUnit(1, 0, 1, n); },
+      [&] { return r.Select(); },
+      [&] { return r.ScrollIntoView(true); },
+  };
+  for (size_t i = 0; i < std::size(calls); ++i) EXPECT_EQ(calls[i](), TRangeStatus::Gone) << i;
+}
+
+TEST_F(AccessTextTest, TheMapFollowsARowListSharedFromAnotherPane) {
+  FakeHost otherHost;
+  TEditorCore other(otherHost);
+  ConfigurePane(other);
+  other.Lines().SetText("短い\r\nrows");
+  access::TRangeHome home(&text);
+  access::TTextRange end(home, {text.Length() - 3, text.Length()});
+  // The pane's own list goes with the swap: nothing may read it afterwards.
+  editor.ShareRowList(other);
+  EXPECT_EQ(text.WholeText(), u"短い\r\nrows");
+  EXPECT_EQ(text.Map().RowStart(1), 4);
+  EXPECT_LE(end.Range().End, text.Length());
+  std::u16string tailText;
+  EXPECT_EQ(end.GetText(-1, tailText), access::TRangeStatus::Ok);
+  // Edits of the shared list reach the map through the pane's change reports.
+  editor.OnChange = [&](TObject*) { text.RowsChanged(editor.ListRows().LastUpdate()); };
+  other.SetSelStart(0);
+  other.InsertText("前");
+  EXPECT_EQ(text.WholeText(), u"前短い\r\nrows");
+  editor.OnChange = nullptr;
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <oleacc.h>
 
+#include <climits>
+#include <cmath>
 #include <vector>
 
 #include "editor/control/access/uia_api.h"
@@ -134,9 +136,29 @@ TEST(PaneAccess, TextPatternOfTheRealPane) {
   ASSERT_EQ(provider->QueryInterface(uia::IID_ValueProvider, reinterpret_cast<void**>(value.Put())), S_OK);
   EXPECT_EQ(value->SetValue(L"x"), uia::kElementNotEnabled);
   e.SetReadOnly(false);
+  // What the code page lacks, or the system maps to bytes that are no Shift-JIS
+  // (U+F8F1 to 0xFD): the one rule's stand-ins.
+  EXPECT_EQ(value->SetValue(L"caf\u00E9\u2603\uF8F1"), S_OK);
+  EXPECT_EQ(e.Lines().GetText(), "cafe〓〓");
   EXPECT_EQ(value->SetValue(L"新しい"), S_OK);
   EXPECT_EQ(e.Lines().GetText(), "新しい");
   EXPECT_EQ(RangeText(doc.Get()), u"新しい");  // the old range, clamped to the new text
+  EXPECT_EQ(RangeText(doc.Get(), INT_MAX), u"新しい");
+  EXPECT_EQ(text->RangeFromPoint({NAN, 0}, at.Put()), E_INVALIDARG);
+  EXPECT_EQ(text->RangeFromPoint({-1e300, 1e300}, at.Put()), S_OK);
+
+  // A range of another pane is no argument for this one's.
+  PaneForm second;
+  win::ComPtr<IRawElementProviderSimple> otherProvider(second.Data().Access().Provider());
+  win::ComPtr<ITextProvider> otherText;
+  otherProvider->QueryInterface(uia::IID_TextProvider, reinterpret_cast<void**>(otherText.Put()));
+  win::ComPtr<ITextRangeProvider> theirs;
+  ASSERT_EQ(otherText->get_DocumentRange(theirs.Put()), S_OK);
+  EXPECT_EQ(doc->Compare(theirs.Get(), &same), E_INVALIDARG);
+  EXPECT_EQ(doc->MoveEndpointByRange(uia::Endpoint_End, theirs.Get(), uia::Endpoint_End), E_INVALIDARG);
+  // The other pane comes to show this one's rows: its ranges read them, clamped.
+  second.Data().ShareRowList(e);
+  EXPECT_EQ(RangeText(theirs.Get()), u"新しい");
 
   // MSAA through the window message, in this process.
   const LRESULT lr = SendMessageA(e.Handle(), WM_GETOBJECT, 0, OBJID_CLIENT);
@@ -153,6 +175,12 @@ TEST(PaneAccess, TextPatternOfTheRealPane) {
   e.SetSelStart(0);
   DestroyWindow(form.Handle());
   EXPECT_EQ(doc->GetText(-1, &b), uia::kElementNotAvailable);
+  EXPECT_EQ(doc->Compare(found.Get(), &same), uia::kElementNotAvailable);
+  EXPECT_EQ(doc->CompareEndpoints(uia::Endpoint_Start, found.Get(), uia::Endpoint_End, &order),
+            uia::kElementNotAvailable);
+  EXPECT_EQ(doc->MoveEndpointByRange(uia::Endpoint_Start, found.Get(), uia::Endpoint_End), uia::kElementNotAvailable);
+  EXPECT_EQ(doc->GetChildren(&array), uia::kElementNotAvailable);
+  EXPECT_EQ(doc->AddToSelection(), uia::kElementNotAvailable);
 }
 
 std::vector<int> events;

@@ -1,6 +1,7 @@
 #include "editor/control/access/access_text.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "base/sjis.h"
 
@@ -8,6 +9,13 @@ namespace glean::access {
 
 namespace {
 constexpr char16_t kReplacement = 0xFFFD;
+}
+
+std::optional<TPoint> PixelPoint(double x, double y) {
+  if (std::isnan(x) || std::isnan(y)) return std::nullopt;
+  // Far beyond any screen, yet far from int's limits when the window origin is taken off.
+  constexpr double kFar = 1 << 24;
+  return TPoint{int(std::clamp(x, -kFar, kFar)), int(std::clamp(y, -kFar, kFar))};
 }
 
 char16_t FoldCase(char16_t c) {
@@ -19,7 +27,9 @@ char16_t FoldCase(char16_t c) {
 }
 
 TAccessText::TAccessText(TEditorCore& editor, TWiden widen)
-    : editor_(editor), widen_(std::move(widen)), map_(editor.ListRows()) {}
+    : editor_(editor),
+      widen_(std::move(widen)),
+      map_([&editor]() -> const TEditorScreenStrings& { return editor.ListRows(); }) {}
 
 std::u16string TAccessText::WidenRow(int row) {
   const TEditorScreenStrings& rows = editor_.ListRows();
@@ -41,7 +51,8 @@ std::u16string TAccessText::Text(TRange r, int maxLength) {
   const int length = Length();
   const int start = std::clamp(r.Start, 0, length);
   int end = std::clamp(r.End, start, length);
-  if (maxLength >= 0) end = std::min(end, start + maxLength);
+  // Compared as a count, never added to start: a client may ask for INT_MAX units.
+  if (maxLength >= 0 && maxLength < end - start) end = start + maxLength;
   std::u16string out;
   for (int row = map_.RowOf(start), off = map_.RowStart(row); off < end && row < map_.RowCount(); ++row) {
     std::u16string w = WidenRow(row);
@@ -235,10 +246,11 @@ TRange TAccessText::Visible() {
 }
 
 TRange TAccessText::AtPoint(int x, int y) {
+  const int count = map_.RowCount();
+  // No metrics yet (a pane without its window): nothing to measure a point against.
+  if (count == 0 || editor_.CharWidth() <= 0 || editor_.RowHeight() <= 0) return {};
   int row, col;
   editor_.PosToRowCol({x, y}, true, row, col);
-  const int count = map_.RowCount();
-  if (count == 0) return {};
   row = std::clamp(row, 0, count - 1);
   const int offset = map_.ToOffset({row, editor_.ColToByte(row, col)});
   return {offset, offset};

@@ -41,6 +41,8 @@ class TAccessText {
   int Length() { return map_.Length(); }
   // Called with every change report of the row list.
   void RowsChanged(const TLastUpdate& update) { map_.RowsChanged(update); }
+  // The pane shows another row list now (ShareRowList).
+  void RowListSwapped() { map_.RowListSwapped(); }
 
   // The text of [start, end), at most maxLength units when maxLength >= 0.
   std::u16string Text(TRange r, int maxLength = -1);
@@ -60,7 +62,7 @@ class TAccessText {
   void Select(TRange r);
   // From the top row to the last row in view.
   TRange Visible();
-  // The degenerate range at a client point.
+  // The degenerate range at a client point; the nearest row's for a point beyond the text.
   TRange AtPoint(int x, int y);
   // One box per visible row that the range covers characters of.
   std::vector<TRowBox> Boxes(TRange r);
@@ -86,6 +88,10 @@ class TAccessText {
   TWiden widen_;
   TTextMap map_;
 };
+
+// A client's point in whole pixels: none for NaN, clamped far outside any screen for
+// points beyond int (the nearest place is then the text's first or last row).
+std::optional<TPoint> PixelPoint(double x, double y);
 
 // Lower case for a case-insensitive search: Latin, full-width Latin, Greek, Cyrillic.
 char16_t FoldCase(char16_t c);

@@ -14,19 +14,6 @@ std::u16string Widen(std::string_view text) {
   return out;
 }
 
-std::string Narrow(std::u16string_view text) {
-  // A character code page 932 lacks is left out, never replaced by a look-alike or "?".
-  std::string out;
-  for (char16_t c : text) {
-    char bytes[4];
-    BOOL lossy = FALSE;
-    const wchar_t w = static_cast<wchar_t>(c);
-    const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &w, 1, bytes, sizeof bytes, nullptr, &lossy);
-    if (n > 0 && !lossy) out.append(bytes, size_t(n));
-  }
-  return out;
-}
-
 TPaneAccess::TPaneAccess(HWND hwnd, TEditorCore& editor) : hwnd_(hwnd), text_(editor, Widen) {}
 
 TPaneAccess::~TPaneAccess() {
@@ -86,6 +73,11 @@ void TPaneAccess::SelectionMoved() { Raise(uia::kTextSelectionChangedEvent); }
 
 void TPaneAccess::TextChanged(const TLastUpdate& update) {
   text_.RowsChanged(update);
+  Raise(uia::kTextChangedEvent);
+}
+
+void TPaneAccess::RowListSwapped() {
+  text_.RowListSwapped();
   Raise(uia::kTextChangedEvent);
 }
 

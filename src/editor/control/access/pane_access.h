@@ -29,6 +29,8 @@ class TPaneAccess {
   void FocusGained();
   void SelectionMoved();
   void TextChanged(const TLastUpdate& update);
+  // The pane shows another row list: the text changed as a whole.
+  void RowListSwapped();
   // Glean's report of what it did, spoken by the screen reader (Shift-JIS text).
   void Notify(const std::string& text);
 
@@ -49,8 +51,7 @@ class TPaneAccess {
   TPaneAccessible* accessible_ = nullptr;
 };
 
-// Code page 932 and UTF-16, both ways.
+// Code page 932 to UTF-16 (the other way is win::ToCodePage932, Glean's one rule).
 std::u16string Widen(std::string_view text);
-std::string Narrow(std::u16string_view text);
 
 }  // namespace glean::access

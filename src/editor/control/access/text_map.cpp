@@ -20,22 +20,30 @@ int TTextMap::ByteOfUnit(const std::string& row, int units) {
 }
 
 int TTextMap::RowUnits(int row) const {
-  if (row < 0 || row >= rows_.Count()) return 0;
-  const std::string& s = rows_.Ref(row);
+  const TEditorScreenStrings& rows = rows_();
+  if (row < 0 || row >= rows.Count()) return 0;
+  const std::string& s = rows.Ref(row);
   return UnitsOf(s, static_cast<int>(s.size()));
 }
 
 int TTextMap::LineEndUnits(int row) const {
-  return row >= 0 && row < rows_.Count() && rows_.RowAttribute(row) == TRowAttribute::LineBreak ? 2 : 0;
+  const TEditorScreenStrings& rows = rows_();
+  return row >= 0 && row < rows.Count() && rows.RowAttribute(row) == TRowAttribute::LineBreak ? 2 : 0;
 }
 
 void TTextMap::EnsureValid() {
-  // A count that disagrees means a change the map was not told of: start afresh.
-  if (!valid_ || lens_.size() != static_cast<size_t>(rows_.Count())) Rebuild();
+  // Another list, or a count that disagrees, means a change the map was not told of:
+  // start afresh.
+  const TEditorScreenStrings& rows = rows_();
+  if (valid_ && seen_ == &rows && lens_.size() == static_cast<size_t>(rows.Count())) return;
+  Rebuild();
+  for (TAnchor* a : anchors_) a->Offset = std::clamp(a->Offset, 0, total_);
 }
 
 void TTextMap::Rebuild() {
-  const int count = rows_.Count();
+  const TEditorScreenStrings& rows = rows_();
+  seen_ = &rows;
+  const int count = rows.Count();
   lens_.resize(static_cast<size_t>(count));
   for (int r = 0; r < count; ++r) lens_[size_t(r)] = Stored(r);
   BuildTree();
@@ -68,13 +76,14 @@ int TTextMap::Prefix(int rows) const {
 }
 
 void TTextMap::RowsChanged(const TLastUpdate& u) {
-  const int count = rows_.Count();
-  const bool fits = valid_ && u.Valid && u.Row >= 0 && u.OldRowCount >= 0 && u.NewRowCount >= 0 &&
+  const TEditorScreenStrings& rows = rows_();
+  const int count = rows.Count();
+  const bool fits = valid_ && seen_ == &rows && u.Valid && u.Row >= 0 && u.OldRowCount >= 0 && u.NewRowCount >= 0 &&
                     u.Row + u.OldRowCount <= int(lens_.size()) &&
                     int(lens_.size()) - u.OldRowCount + u.NewRowCount == count;
   if (!fits) {
     valid_ = false;
-    if (!anchors_.empty()) ClampAnchors();
+    if (!anchors_.empty()) EnsureValid();  // the anchors are clamped to the new text now
     return;
   }
   const int start = Prefix(u.Row);
@@ -90,16 +99,12 @@ void TTextMap::RowsChanged(const TLastUpdate& u) {
   }
   const int newLen = Prefix(u.Row + u.NewRowCount) - start;
   for (TAnchor* a : anchors_) {
-    if (a->Offset >= start + oldLen)
+    const bool insertedAtIt = oldLen == 0 && a->Offset == start;
+    if (a->Offset >= start + oldLen && !(insertedAtIt && a->StaysBeforeInsertion))
       a->Offset += newLen - oldLen;
     else if (a->Offset > start)
       a->Offset = std::min(a->Offset, start + newLen);
   }
-}
-
-void TTextMap::ClampAnchors() {
-  const int length = Length();
-  for (TAnchor* a : anchors_) a->Offset = std::clamp(a->Offset, 0, length);
 }
 
 void TTextMap::RemoveAnchor(TAnchor* a) { std::erase(anchors_, a); }
@@ -134,15 +139,17 @@ int TTextMap::RowOf(int offset) {
 
 TTextPos TTextMap::ToPos(int offset) {
   const int row = RowOf(offset);
-  if (row >= rows_.Count()) return {row, 0};
-  const std::string& s = rows_.Ref(row);
+  const TEditorScreenStrings& rows = rows_();
+  if (row >= rows.Count()) return {row, 0};
+  const std::string& s = rows.Ref(row);
   return {row, ByteOfUnit(s, std::max(offset, 0) - RowStart(row))};
 }
 
 int TTextMap::ToOffset(TTextPos pos) {
-  if (pos.Row >= rows_.Count()) return Length();
+  const TEditorScreenStrings& rows = rows_();
+  if (pos.Row >= rows.Count()) return Length();
   if (pos.Row < 0) return 0;
-  const std::string& s = rows_.Ref(pos.Row);
+  const std::string& s = rows.Ref(pos.Row);
   const size_t byte = sjis::CharBoundaryAtOrBefore(s, size_t(std::clamp(pos.Byte, 0, int(s.size()))));
   return RowStart(pos.Row) + UnitsOf(s, int(byte));
 }

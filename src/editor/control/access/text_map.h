@@ -4,9 +4,14 @@
 // logarithmic time through a Fenwick tree of the rows' unit counts, kept in step with
 // the row list's change reports, so that a client's request costs the same in a short
 // text and in a captured million rows.
+//
+// The rows are asked for on every use, never kept: a pane that comes to show another
+// row list (ShareRowList) would otherwise leave the map reading a freed one. A list
+// other than the one last seen is mapped afresh.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "editor/model/screen_strings.h"
@@ -20,22 +25,30 @@ struct TTextPos {
 };
 
 // A UTF-16 offset that the map moves along when text before it changes (a range endpoint).
+// Text inserted right at it goes after a range's start and before its end, so that a
+// range keeps what is written at its edges (the whole text's range stays whole).
 struct TAnchor {
   int Offset = 0;
+  bool StaysBeforeInsertion = false;
 };
+
+// The row list the pane shows now.
+using TRowsSource = std::function<const TEditorScreenStrings&()>;
 
 class TTextMap {
  public:
-  explicit TTextMap(const TEditorScreenStrings& rows) : rows_(rows) {}
+  explicit TTextMap(TRowsSource rows) : rows_(std::move(rows)) {}
   TTextMap(const TTextMap&) = delete;
   TTextMap& operator=(const TTextMap&) = delete;
 
   // The rows changed as `update` says (not Valid: wholesale). Anchors after the change
   // move with the text; anchors inside it stay, clamped to the new text.
   void RowsChanged(const TLastUpdate& update);
+  // Another row list is shown: a wholesale change.
+  void RowListSwapped() { RowsChanged({}); }
 
   int Length();
-  int RowCount() const { return rows_.Count(); }
+  int RowCount() const { return rows_().Count(); }
   // UTF-16 offset of a row's first character; the text length for rows past the end.
   int RowStart(int row);
   // Units of the row's characters, without its line end.
@@ -59,14 +72,15 @@ class TTextMap {
 
  private:
   int Stored(int row) const { return RowUnits(row) + LineEndUnits(row); }
+  // Rebuilds after a change the map was not told of, and clamps the anchors to the text.
   void EnsureValid();
   void Rebuild();
   void BuildTree();
   void Add(int row, int delta);
   int Prefix(int rows) const;  // sum of the first `rows` rows
-  void ClampAnchors();
 
-  const TEditorScreenStrings& rows_;
+  TRowsSource rows_;
+  const TEditorScreenStrings* seen_ = nullptr;  // the list lens_ describes; compared only
   std::vector<int> lens_;  // units of each row with its line end
   std::vector<int> tree_;  // Fenwick tree over lens_, 1-based
   int total_ = 0;

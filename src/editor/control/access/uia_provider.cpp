@@ -1,7 +1,10 @@
 #include "editor/control/access/uia_provider.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
+
+#include "win/cp932_text.h"
 
 namespace glean::access {
 
@@ -11,19 +14,22 @@ namespace {
 constexpr GUID kIID_PaneRange = {0x6e1b8d52, 0x3c1a, 0x4f0b, {0x9a, 0x51, 0x5b, 0x0d, 0x1c, 0x2e, 0x7a, 0x41}};
 constexpr HRESULT kInvalidOperation = static_cast<HRESULT>(0x80131509);
 
-bool ValidUnit(int unit) { return unit >= uia::TextUnit_Character && unit <= uia::TextUnit_Document; }
-bool ValidEndpoint(int e) { return e == uia::Endpoint_Start || e == uia::Endpoint_End; }
+HRESULT Result(TRangeStatus s) {
+  switch (s) {
+    case TRangeStatus::Ok:
+      return S_OK;
+    case TRangeStatus::Gone:
+      return uia::kElementNotAvailable;
+    case TRangeStatus::Invalid:
+      break;
+  }
+  return E_INVALIDARG;
+}
 
 class TPaneRange final : public uia::ITextRangeProvider {
  public:
-  TPaneRange(TPaneProvider* provider, TRange r) : provider_(provider) {
+  TPaneRange(TPaneProvider* provider, TRange r) : provider_(provider), range_(provider->Home(), r) {
     provider->AddRef();
-    start_.Offset = r.Start;
-    end_.Offset = r.End;
-    if (TPaneAccess* owner = provider_->Owner()) {
-      owner->Text().Map().AddAnchor(&start_);
-      owner->Text().Map().AddAnchor(&end_);
-    }
   }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -42,56 +48,50 @@ class TPaneRange final : public uia::ITextRangeProvider {
   HRESULT STDMETHODCALLTYPE Clone(uia::ITextRangeProvider** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
-    if (!Alive()) return uia::kElementNotAvailable;
-    *out = provider_->NewRange(Range());
+    if (!range_.Alive()) return uia::kElementNotAvailable;
+    *out = provider_->NewRange(range_.Range());
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE Compare(uia::ITextRangeProvider* other, BOOL* out) override {
     if (!out) return E_POINTER;
-    TPaneRange* o = Ours(other);
-    if (!o) return E_INVALIDARG;
-    *out = o->Range() == Range();
-    return S_OK;
+    bool same = false;
+    const HRESULT hr = Result(range_.Compare(Ours(other), same));
+    *out = same;
+    return hr;
   }
   HRESULT STDMETHODCALLTYPE CompareEndpoints(int endpoint, uia::ITextRangeProvider* target, int targetEndpoint,
                                              int* out) override {
     if (!out) return E_POINTER;
-    TPaneRange* o = Ours(target);
-    if (!o || !ValidEndpoint(endpoint) || !ValidEndpoint(targetEndpoint)) return E_INVALIDARG;
-    *out = At(endpoint) - o->At(targetEndpoint);
-    return S_OK;
+    *out = 0;
+    return Result(range_.CompareEndpoints(endpoint, Ours(target), targetEndpoint, *out));
   }
   HRESULT STDMETHODCALLTYPE ExpandToEnclosingUnit(int unit) override {
-    if (!Alive()) return uia::kElementNotAvailable;
-    if (!ValidUnit(unit)) return E_INVALIDARG;
-    Set(Text().Expand(Range(), TUnit(unit)));
-    return S_OK;
+    return Result(range_.ExpandToEnclosingUnit(unit));
   }
   HRESULT STDMETHODCALLTYPE FindAttribute(int attribute, VARIANT value, BOOL, uia::ITextRangeProvider** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
-    if (!Alive()) return uia::kElementNotAvailable;
+    if (!range_.Alive()) return uia::kElementNotAvailable;
     // The one attribute we know holds for the whole text at once.
     if (attribute == uia::kIsReadOnlyAttribute && value.vt == VT_BOOL &&
         (value.boolVal != VARIANT_FALSE) == provider_->Owner()->Editor().ReadOnly())
-      *out = provider_->NewRange(Range());
+      *out = provider_->NewRange(range_.Range());
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE FindText(BSTR text, BOOL backward, BOOL ignoreCase,
                                      uia::ITextRangeProvider** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
-    if (!Alive()) return uia::kElementNotAvailable;
-    if (!text || SysStringLen(text) == 0) return E_INVALIDARG;
-    const std::u16string_view what(reinterpret_cast<const char16_t*>(text), SysStringLen(text));
-    if (auto found = Text().Find(Range(), what, backward != FALSE, ignoreCase != FALSE))
-      *out = provider_->NewRange(*found);
-    return S_OK;
+    const std::u16string_view what(reinterpret_cast<const char16_t*>(text), text ? SysStringLen(text) : 0);
+    std::optional<TRange> found;
+    const HRESULT hr = Result(range_.FindText(what, backward != FALSE, ignoreCase != FALSE, found));
+    if (found) *out = provider_->NewRange(*found);
+    return hr;
   }
   HRESULT STDMETHODCALLTYPE GetAttributeValue(int attribute, VARIANT* out) override {
     if (!out) return E_POINTER;
     VariantInit(out);
-    if (!Alive()) return uia::kElementNotAvailable;
+    if (!range_.Alive()) return uia::kElementNotAvailable;
     if (attribute == uia::kIsReadOnlyAttribute) {
       win::SetVariantBool(*out, provider_->Owner()->Editor().ReadOnly());
     } else if (auto fn = uia::Functions().GetReservedNotSupportedValue) {
@@ -103,9 +103,10 @@ class TPaneRange final : public uia::ITextRangeProvider {
   HRESULT STDMETHODCALLTYPE GetBoundingRectangles(SAFEARRAY** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
-    if (!Alive()) return uia::kElementNotAvailable;
+    std::vector<TRowBox> boxes;
+    if (const HRESULT hr = Result(range_.Boxes(boxes)); FAILED(hr)) return hr;
     std::vector<double> coords;
-    for (const TRowBox& b : Text().Boxes(Range())) {
+    for (const TRowBox& b : boxes) {
       POINT p{b.Left, b.Top};
       ClientToScreen(provider_->Owner()->Window(), &p);
       coords.insert(coords.end(), {double(p.x), double(p.y), double(b.Width), double(b.Height)});
@@ -116,100 +117,66 @@ class TPaneRange final : public uia::ITextRangeProvider {
   HRESULT STDMETHODCALLTYPE GetEnclosingElement(IRawElementProviderSimple** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
-    if (!Alive()) return uia::kElementNotAvailable;
-    *out = provider_;
-    provider_->AddRef();
+    if (!range_.Alive()) return uia::kElementNotAvailable;
+    *out = provider_.Copy();
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetText(int maxLength, BSTR* out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
-    if (!Alive()) return uia::kElementNotAvailable;
-    if (maxLength < -1) return E_INVALIDARG;
-    *out = win::MakeBstr(Text().Text(Range(), maxLength));
+    std::u16string text;
+    if (const HRESULT hr = Result(range_.GetText(maxLength, text)); FAILED(hr)) return hr;
+    *out = win::MakeBstr(text);
     return *out ? S_OK : E_OUTOFMEMORY;
   }
   HRESULT STDMETHODCALLTYPE Move(int unit, int count, int* out) override {
     if (!out) return E_POINTER;
     *out = 0;
-    if (!Alive()) return uia::kElementNotAvailable;
-    if (!ValidUnit(unit)) return E_INVALIDARG;
-    TRange r = Range();
-    *out = Text().Move(r, TUnit(unit), count);
-    Set(r);
-    return S_OK;
+    return Result(range_.Move(unit, count, *out));
   }
   HRESULT STDMETHODCALLTYPE MoveEndpointByUnit(int endpoint, int unit, int count, int* out) override {
     if (!out) return E_POINTER;
     *out = 0;
-    if (!Alive()) return uia::kElementNotAvailable;
-    if (!ValidUnit(unit) || !ValidEndpoint(endpoint)) return E_INVALIDARG;
-    TRange r = Range();
-    *out = Text().MoveEndpoint(r, endpoint == uia::Endpoint_End, TUnit(unit), count);
-    Set(r);
-    return S_OK;
+    return Result(range_.MoveEndpointByUnit(endpoint, unit, count, *out));
   }
   HRESULT STDMETHODCALLTYPE MoveEndpointByRange(int endpoint, uia::ITextRangeProvider* target,
                                                 int targetEndpoint) override {
-    TPaneRange* o = Ours(target);
-    if (!o || !ValidEndpoint(endpoint) || !ValidEndpoint(targetEndpoint)) return E_INVALIDARG;
-    const int pos = o->At(targetEndpoint);
-    TRange r = Range();
-    if (endpoint == uia::Endpoint_Start) {
-      r.Start = pos;
-      r.End = std::max(r.End, pos);
-    } else {
-      r.End = pos;
-      r.Start = std::min(r.Start, pos);
-    }
-    Set(r);
-    return S_OK;
+    return Result(range_.MoveEndpointByRange(endpoint, Ours(target), targetEndpoint));
   }
-  HRESULT STDMETHODCALLTYPE Select() override {
-    if (!Alive()) return uia::kElementNotAvailable;
-    Text().Select(Range());
-    return S_OK;
+  HRESULT STDMETHODCALLTYPE Select() override { return Result(range_.Select()); }
+  HRESULT STDMETHODCALLTYPE AddToSelection() override {
+    return range_.Alive() ? kInvalidOperation : uia::kElementNotAvailable;
   }
-  HRESULT STDMETHODCALLTYPE AddToSelection() override { return kInvalidOperation; }
-  HRESULT STDMETHODCALLTYPE RemoveFromSelection() override { return kInvalidOperation; }
+  HRESULT STDMETHODCALLTYPE RemoveFromSelection() override {
+    return range_.Alive() ? kInvalidOperation : uia::kElementNotAvailable;
+  }
   HRESULT STDMETHODCALLTYPE ScrollIntoView(BOOL alignToTop) override {
-    if (!Alive()) return uia::kElementNotAvailable;
-    Text().ScrollIntoView(Range(), alignToTop != FALSE);
-    return S_OK;
+    return Result(range_.ScrollIntoView(alignToTop != FALSE));
   }
   HRESULT STDMETHODCALLTYPE GetChildren(SAFEARRAY** out) override {
     if (!out) return E_POINTER;
+    *out = nullptr;
+    if (!range_.Alive()) return uia::kElementNotAvailable;
     *out = win::MakeUnknownArray(nullptr, 0);
     return *out ? S_OK : E_OUTOFMEMORY;
   }
 
  private:
   friend class win::TComRefCount;  // deletes it with the last reference
-  ~TPaneRange() {
-    if (TPaneAccess* owner = provider_->Owner()) {
-      owner->Text().Map().RemoveAnchor(&start_);
-      owner->Text().Map().RemoveAnchor(&end_);
-    }
-    provider_->Release();
-  }
-  bool Alive() const { return provider_->Owner() != nullptr; }
-  TAccessText& Text() { return provider_->Owner()->Text(); }
-  TRange Range() const { return {start_.Offset, end_.Offset}; }
-  void Set(TRange r) {
-    start_.Offset = r.Start;
-    end_.Offset = r.End;
-  }
-  int At(int endpoint) const { return endpoint == uia::Endpoint_Start ? start_.Offset : end_.Offset; }
-  static TPaneRange* Ours(uia::ITextRangeProvider* range) {
+  ~TPaneRange() = default;
+  // Our range behind a client's pointer (null for another kind); whose pane it belongs
+  // to is the portable range's to judge.
+  static const TTextRange* Ours(uia::ITextRangeProvider* range) {
     void* p = nullptr;
     if (!range || FAILED(range->QueryInterface(kIID_PaneRange, &p))) return nullptr;
     auto* ours = static_cast<TPaneRange*>(static_cast<uia::ITextRangeProvider*>(p));
     ours->Release();  // the caller's reference keeps it
-    return ours;
+    return &ours->range_;
   }
 
-  TPaneProvider* provider_;
-  TAnchor start_, end_;
+  // Declared first: the range's endpoints go before the provider's last reference does.
+  win::ComPtr<TPaneProvider> provider_;
+  TTextRange range_;
   win::TComRefCount refs_;
 };
 }  // namespace
@@ -320,7 +287,9 @@ HRESULT TPaneProvider::RangeFromPoint(uia::Point point, uia::ITextRangeProvider*
   if (!out) return E_POINTER;
   *out = nullptr;
   if (!owner_) return uia::kElementNotAvailable;
-  POINT p{LONG(point.x), LONG(point.y)};
+  const std::optional<TPoint> pixel = PixelPoint(point.x, point.y);
+  if (!pixel) return E_INVALIDARG;
+  POINT p{pixel->X, pixel->Y};
   ScreenToClient(owner_->Window(), &p);
   *out = NewRange(owner_->Text().AtPoint(p.x, p.y));
   return S_OK;
@@ -343,7 +312,8 @@ HRESULT TPaneProvider::get_SupportedTextSelection(int* out) {
 HRESULT TPaneProvider::SetValue(LPCWSTR value) {
   if (!owner_) return uia::kElementNotAvailable;
   if (owner_->Editor().ReadOnly()) return uia::kElementNotEnabled;
-  owner_->Editor().Lines().SetText(value ? Narrow(reinterpret_cast<const char16_t*>(value)) : std::string());
+  // A pasted value keeps its place for what the code page lacks: "〓" or a base letter.
+  owner_->Editor().Lines().SetText(value ? win::ToCodePage932(value) : std::string());
   return S_OK;
 }
 

@@ -4,14 +4,20 @@
 #pragma once
 
 #include "editor/control/access/pane_access.h"
+#include "editor/control/access/text_range.h"
 
 namespace glean::access {
 
 class TPaneProvider : public IRawElementProviderSimple, public uia::ITextProvider, public uia::IValueProvider {
  public:
-  explicit TPaneProvider(TPaneAccess* owner) : owner_(owner) {}
-  void Disconnect() { owner_ = nullptr; }
+  explicit TPaneProvider(TPaneAccess* owner) : owner_(owner), home_(&owner->Text()) {}
+  void Disconnect() {
+    owner_ = nullptr;
+    home_.Disconnect();
+  }
   TPaneAccess* Owner() const { return owner_; }
+  // What this provider's ranges share; a range of another provider has another home.
+  TRangeHome& Home() { return home_; }
 
   // IUnknown (one identity: IRawElementProviderSimple's)
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
@@ -43,6 +49,7 @@ class TPaneProvider : public IRawElementProviderSimple, public uia::ITextProvide
   HRESULT RangeArray(TRange r, SAFEARRAY** out);
 
   TPaneAccess* owner_;
+  TRangeHome home_;
   win::TComRefCount refs_;
 };
 

@@ -155,6 +155,7 @@ void TEditorCore::ShareRowList(TEditorCore& other) {
   list_->AttachEditor(this);
   old->DetachEditor(this);  // deletes it when nobody else shows it
   row_ = col_ = topRow_ = topCol_ = 0;
+  RowListShared();
   if (!host_.HasWindow()) return;
   UpdateMetrics();
   UpdateScrollBars();

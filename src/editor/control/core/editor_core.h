@@ -362,6 +362,8 @@ class TEditorCore : public TObject, public IAttachedEditor, public ILinesOwner {
 
   virtual void DoCaretMoved();
   virtual void DoSelectionChange(int state);
+  // ShareRowList put another row list in place: whatever maps the old one starts afresh.
+  virtual void RowListShared() {}
 
   // The common frame of an edit: rows first..last (last may be the row count, the row
   // past the last) are replaced by `text` in one UpdateRows, and the caret goes to the
