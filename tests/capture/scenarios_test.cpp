@@ -4,6 +4,7 @@
 // up as some programs do (hidden twins, hidden buttons, simple status bars, owner-drawn
 // lists without strings).
 #include <algorithm>
+#include <cstring>
 
 #include "base/errors.h"
 #include "base/sjis.h"
@@ -84,6 +85,21 @@ TEST(Titles, AUnicodeControlsTextKeepsWhatTheCodePageLacksThroughTheOneConversio
             nullptr);
   EXPECT_LINES(Capture("glean unicode label", SampleOptions()).lines,
                (Lines{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", "glean unicode label", "", "∇ ｽﾀﾃｨｯｸﾃｷｽﾄ ∇", "cafe 〓? 窓"}));
+}
+
+// Writes into the caller's buffer and answers that it wrote nothing.
+LRESULT CALLBACK AnswerNothingButWrite(HWND h, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+  if (m != WM_GETTEXT || wp < 6) return DefSubclassProc(h, m, wp, lp);
+  std::memcpy(reinterpret_cast<char*>(lp), "ghost", 6);
+  return 0;
+}
+
+TEST(Titles, AWindowTextIsWhatTheAnswerCountsNotWhatTheBufferHolds) {
+  test::OwnWindow w("glean silent label");
+  HWND label = AddChild(w.Get(), "STATIC", "", 0);
+  ASSERT_TRUE(SetWindowSubclass(label, AnswerNothingButWrite, 1, 0));
+  EXPECT_LINES(Capture("glean silent label", SampleOptions()).lines,
+               (Lines{"∇ ｳｨﾝﾄﾞｳ ﾀｲﾄﾙ ∇", "glean silent label", "", kNothing}));
 }
 
 TEST(Titles, ATitleWithCharactersOutsideTheCodePageIsFoundByItsListedForm) {
