@@ -37,10 +37,6 @@ LRESULT SendToTargetW(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 namespace {
-// Most texts fit the first read. Only one that fills it is asked for its length: under
-// Wine WM_GETTEXTLENGTH costs twice a WM_GETTEXT, and asking every child first would
-// triple the cost of a window of labels. `lengthFactor`: the units a counted character
-// may take (an ANSI read may be counted in UTF-16 units while it comes in bytes).
 // The text in `buffer` as the answer `got` counts it, never past it nor past the first
 // zero: a window that answers 0 without writing, or more than it wrote, gives nothing
 // of what the buffer held before.
@@ -51,10 +47,13 @@ std::basic_string<Char> Answered(const Char* buffer, size_t room, LRESULT got) {
   return text.substr(0, text.find(Char(0)));
 }
 
+// Most texts fit the first read. Only one that fills it is asked for its length: under
+// Wine WM_GETTEXTLENGTH costs twice a WM_GETTEXT, and asking every child first would
+// triple the cost of a window of labels. `lengthFactor`: the units a counted character
+// may take (an ANSI read may be counted in UTF-16 units while it comes in bytes).
 template <typename Char, typename Send>
 std::basic_string<Char> ReadGrowing(HWND hwnd, size_t maxUnits, size_t lengthFactor, Send send) {
-  Char first[kFirstTextRead];
-  first[0] = 0;
+  Char first[kFirstTextRead] = {};  // what a window does not write reads as the end
   std::basic_string<Char> text =
       Answered(first, kFirstTextRead, send(hwnd, WM_GETTEXT, kFirstTextRead, reinterpret_cast<LPARAM>(first)));
   if (text.size() + 2 < kFirstTextRead) return text;
