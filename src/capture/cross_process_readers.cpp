@@ -61,6 +61,18 @@ class Interruption {
   void RaiseAgain() const {
     if (raised_) std::rethrow_exception(raised_);
   }
+  // Writes what was answered, then raises again. After a time-out, a text that cannot be
+  // read on the way gives way to the time-out, which is what ends the control: the
+  // target may still write into our blocks, and they must stay.
+  template <typename Write>
+  void WriteThenRaise(Write&& write) const {
+    try {
+      write();
+    } catch (const Exception&) {
+      if (!timedOut_) throw;
+    }
+    RaiseAgain();
+  }
 
  private:
   std::exception_ptr raised_;
@@ -182,22 +194,23 @@ struct ListViewReader {
           }
         }
       });
-      run->Pull(static_cast<int>(sent) * columns);
-      for (size_t r = 0; r < sent; ++r) {
-        if (header) out.AddHeaderOnce(header);
-        for (int c = 0; c < columns; ++c) {
-          const int slot = static_cast<int>(r) * columns + c;
-          if (!answered[static_cast<size_t>(slot)]) continue;
-          // The control may point pszText at a buffer of its own.
-          const uint64_t pointer = run->Get(slot).GetPointer(L.pszText);
-          ItemText cell = !run->Filled(slot, pointer) ? run->TextOf(slot, pointer, limit)
-                          : interruption.TimedOut()   ? CutShort(*run, slot, limit)
-                                                      : whole->Read(hwnd, LVM_GETITEMA, Cell(rows[r], c), L.pszText, L.cchTextMax);
-          if (!cell.text.empty()) out.AddCutText(ColumnPrefix(titles, c) + cell.text, cell.cut);
+      interruption.WriteThenRaise([&] {
+        run->Pull(static_cast<int>(sent) * columns);
+        for (size_t r = 0; r < sent; ++r) {
+          if (header) out.AddHeaderOnce(header);
+          for (int c = 0; c < columns; ++c) {
+            const int slot = static_cast<int>(r) * columns + c;
+            if (!answered[static_cast<size_t>(slot)]) continue;
+            // The control may point pszText at a buffer of its own.
+            const uint64_t pointer = run->Get(slot).GetPointer(L.pszText);
+            ItemText cell = !run->Filled(slot, pointer) ? run->TextOf(slot, pointer, limit)
+                            : interruption.TimedOut()   ? CutShort(*run, slot, limit)
+                                                        : whole->Read(hwnd, LVM_GETITEMA, Cell(rows[r], c), L.pszText, L.cchTextMax);
+            if (!cell.text.empty()) out.AddCutText(ColumnPrefix(titles, c) + cell.text, cell.cut);
+          }
+          out.EndSection();
         }
-        out.EndSection();
-      }
-      interruption.RaiseAgain();
+      });
     }
   }
 
@@ -325,22 +338,23 @@ void ReadTreeItems(CapturedText& out, HWND tree, TProcessMemMgr& m, const std::f
       for (; sent < used; ++sent)
         answered[static_cast<size_t>(sent)] = SendToTarget(tree, TVM_GETITEMA, 0, AsParam(run.Record(sent))) != 0;
     });
-    run.Pull(sent);
-    for (int i = 0; i < sent; ++i) {
-      out.AddHeaderOnce(header);
-      ItemText text;
-      if (answered[static_cast<size_t>(i)]) {
-        const uint64_t pointer = run.Get(i).GetPointer(L.pszText);
-        text = !run.Filled(i, pointer)   ? run.TextOf(i, pointer, out.Limits.ItemText)
-               : interruption.TimedOut() ? CutShort(run, i, out.Limits.ItemText)
-                                         : whole.Read(tree, TVM_GETITEMA, record(items[static_cast<size_t>(i)].handle),
-                                                      L.pszText, L.cchTextMax);
+    interruption.WriteThenRaise([&] {
+      run.Pull(sent);
+      for (int i = 0; i < sent; ++i) {
+        out.AddHeaderOnce(header);
+        ItemText text;
+        if (answered[static_cast<size_t>(i)]) {
+          const uint64_t pointer = run.Get(i).GetPointer(L.pszText);
+          text = !run.Filled(i, pointer)   ? run.TextOf(i, pointer, out.Limits.ItemText)
+                 : interruption.TimedOut() ? CutShort(run, i, out.Limits.ItemText)
+                                           : whole.Read(tree, TVM_GETITEMA, record(items[static_cast<size_t>(i)].handle),
+                                                        L.pszText, L.cchTextMax);
+        }
+        std::string indent;
+        for (int d = 0; d < items[static_cast<size_t>(i)].depth; ++d) indent += kTreeLevelIndent;
+        out.AddCutText(indent + text.text, text.cut);
       }
-      std::string indent;
-      for (int d = 0; d < items[static_cast<size_t>(i)].depth; ++d) indent += kTreeLevelIndent;
-      out.AddCutText(indent + text.text, text.cut);
-    }
-    interruption.RaiseAgain();
+    });
   }
 }
 
