@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <utility>
 
 #include "capture/accessible/accessible_reader.h"
 #include "capture/cross_process_readers.h"
@@ -10,6 +11,7 @@
 #include "capture/section_headers.h"
 #include "capture/target_messages.h"
 #include "capture/window_search.h"
+#include "win/os_error.h"
 
 namespace glean::capture {
 
@@ -50,10 +52,23 @@ HWND FindChosenWindow(const std::string& title) {
   return search.visible ? search.visible : search.any;
 }
 
-}  // namespace
+void EndWithError(CapturedText& out, int linesBefore, const std::string& line) {
+  if (out.Lines().Count() == linesBefore) out.AddSectionBreak();
+  out.Add(line);
+  out.EndSection();
+}
 
-void CaptureChild(CapturedText& out, const ChildFacts& facts) {
-  out.Breathe();
+// The line that ends a control that could not be read: the system's reason on one line.
+std::string ReadErrorLine(const Exception& e) {
+  const auto* os = dynamic_cast<const EOSError*>(&e);
+  std::string reason = os && os->Code() ? win::SystemErrorMessage(os->Code()) : std::string();
+  if (reason.empty()) reason = e.Message();
+  for (char& c : reason)
+    if (c == '\r' || c == '\n') c = ' ';
+  return kErrorLineStart + reason + kErrorLineEnd;
+}
+
+void ReadChildByClass(CapturedText& out, const ChildFacts& facts) {
   const CaptureOptions& options = out.Options();
   const HWND child = facts.hwnd;
   const std::string& className = facts.className;
@@ -75,6 +90,22 @@ void CaptureChild(CapturedText& out, const ChildFacts& facts) {
   } else {
     if (options.read_list && !CannotBeListBox(className)) ReadListBox(out, child);
     if (!ReadChildText(out, facts)) accessible::ReadChildTree(out, child, className);
+  }
+}
+}  // namespace
+
+// A control whose memory cannot be read or reserved (a text pointer into nowhere, a
+// process that may not be opened) loses only its own lines: the error ends them and the
+// capture goes on with the next control, with no dialog for one broken list.
+void CaptureChild(CapturedText& out, const ChildFacts& facts) {
+  out.Breathe();
+  const int before = out.Lines().Count();
+  try {
+    ReadChildByClass(out, facts);
+  } catch (const EOSError& e) {
+    EndWithError(out, before, ReadErrorLine(e));
+  } catch (const EProcessMemMgr& e) {
+    EndWithError(out, before, ReadErrorLine(e));
   }
 }
 
@@ -134,12 +165,14 @@ CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions
     out.Add(request.SelectedTitle);
     out.Add("");
     try {
-      const LRESULT ownTree = options.read_accessible ? accessible::AskForOwnTree(window) : 0;
-      out.WholeWindowTree = ownTree != 0;
+      // Released on every way out, the answer of a tree not read included.
+      accessible::TreeAnswer ownTree = options.read_accessible ? accessible::AskForOwnTree(window)
+                                                               : accessible::TreeAnswer();
+      out.WholeWindowTree = static_cast<bool>(ownTree);
       if (options.read_menu) ReadMenuBar(out, window);
       ChildWalk walk(window, options.not_get_hidden);
       for (ChildFacts child; walk.Next(child);) CaptureChild(out, child);
-      if (ownTree) accessible::ReadWindowTree(out, window, ownTree);
+      if (ownTree) accessible::ReadWindowTree(out, window, std::move(ownTree));
     } catch (const ETargetNotResponding& e) {
       out.AddSectionBreak();
       out.Add(e.Message());

@@ -30,8 +30,9 @@ struct CaptureRequest {
   CaptureLimits Limits;
 };
 
-// Fills `lines` and `hits` (emptied first). Errors of the cross-process readers
-// propagate: the capture ends there and its partial lines must not be shown.
+// Fills `lines` and `hits` (emptied first). A control whose memory in its process
+// cannot be read ends with an error line and the capture goes on; other errors
+// propagate, and then the partial lines must not be shown.
 CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions& options,
                              TStringList& lines, ItemHitTable& hits);
 

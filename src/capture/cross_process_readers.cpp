@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <utility>
 #include <functional>
 #include <optional>
@@ -30,8 +31,6 @@ constexpr int kItemsPerRun = 128;
 constexpr size_t kLongestButtonText = 1 << 20;
 constexpr size_t kButtonTextBudget = 256 << 10;
 
-using Manager = std::unique_ptr<TProcessMemMgr>;
-
 // The buffer an item text is asked into: two bytes past the limit, so that a text
 // longer than the limit comes back longer than it and is known to be cut.
 size_t ItemBufferSize(const CapturedText& out) { return out.Limits.ItemText + 2; }
@@ -40,6 +39,45 @@ size_t ItemBufferSize(const CapturedText& out) { return out.Limits.ItemText + 2;
 // the process boundary twice.
 constexpr size_t kShortBuffer = 264;
 size_t RunBufferSize(const CapturedText& out) { return std::min(kShortBuffer, ItemBufferSize(out)); }
+
+// A stop or a time-out while a run's messages are sent is held until the items the
+// control answered before it are read back and written, then raised again: nothing
+// read is lost. After a time-out the target is sent nothing more.
+class Interruption {
+ public:
+  template <typename Send>
+  void Run(Send&& send) {
+    try {
+      send();
+    } catch (const ECaptureStopped&) {
+      raised_ = std::current_exception();
+    } catch (const ETargetNotResponding&) {
+      raised_ = std::current_exception();
+      timedOut_ = true;
+    }
+  }
+  bool Happened() const { return raised_ != nullptr; }
+  bool TimedOut() const { return timedOut_; }
+  void RaiseAgain() const {
+    if (raised_) std::rethrow_exception(raised_);
+  }
+  // Writes what was answered, then raises again. After a time-out, a text that cannot be
+  // read on the way gives way to the time-out, which is what ends the control: the
+  // target may still write into our blocks, and they must stay.
+  template <typename Write>
+  void WriteThenRaise(Write&& write) const {
+    try {
+      write();
+    } catch (const Exception&) {
+      if (!timedOut_) throw;
+    }
+    RaiseAgain();
+  }
+
+ private:
+  std::exception_ptr raised_;
+  bool timedOut_ = false;
+};
 
 // An item asked again alone, into a buffer of the whole size, through one record
 // reserved once per reader call.
@@ -66,6 +104,13 @@ class WholeItemReader {
   size_t recordSize_, size_, limit_;
   std::optional<RecordRun> run_;
 };
+
+// A text that filled its short buffer, when it cannot be asked for again whole.
+ItemText CutShort(const RecordRun& run, int slot, size_t limit) {
+  ItemText text = run.BufferText(slot, limit);
+  text.cut = true;
+  return text;
+}
 
 RECT RectFrom(const uint8_t* bytes) {
   int32_t r[4];
@@ -138,8 +183,8 @@ struct ListViewReader {
       run->Push(used);
       std::vector<char> answered(static_cast<size_t>(used), 0);
       size_t sent = 0;
-      bool stopped = false;
-      try {
+      Interruption interruption;
+      interruption.Run([&] {
         for (; sent < rows.size(); ++sent) {
           out.RowStep(rows[sent], count);
           for (int c = 0; c < columns; ++c) {
@@ -148,25 +193,24 @@ struct ListViewReader {
                 SendToTarget(hwnd, LVM_GETITEMA, 0, AsParam(run->Record(slot))) != 0;
           }
         }
-      } catch (const ECaptureStopped&) {
-        stopped = true;
-      }
-      run->Pull(static_cast<int>(sent) * columns);
-      for (size_t r = 0; r < sent; ++r) {
-        if (header) out.AddHeaderOnce(header);
-        for (int c = 0; c < columns; ++c) {
-          const int slot = static_cast<int>(r) * columns + c;
-          if (!answered[static_cast<size_t>(slot)]) continue;
-          // The control may point pszText at a buffer of its own.
-          const StructImage record = run->Get(slot);
-          const uint64_t pointer = record.GetPointer(L.pszText);
-          ItemText cell = run->Filled(slot, pointer) ? whole->Read(hwnd, LVM_GETITEMA, Cell(rows[r], c), L.pszText, L.cchTextMax)
-                                                     : run->TextOf(slot, pointer, limit);
-          if (!cell.text.empty()) out.AddCutText(ColumnPrefix(titles, c) + cell.text, cell.cut);
+      });
+      interruption.WriteThenRaise([&] {
+        run->Pull(static_cast<int>(sent) * columns);
+        for (size_t r = 0; r < sent; ++r) {
+          if (header) out.AddHeaderOnce(header);
+          for (int c = 0; c < columns; ++c) {
+            const int slot = static_cast<int>(r) * columns + c;
+            if (!answered[static_cast<size_t>(slot)]) continue;
+            // The control may point pszText at a buffer of its own.
+            const uint64_t pointer = run->Get(slot).GetPointer(L.pszText);
+            ItemText cell = !run->Filled(slot, pointer) ? run->TextOf(slot, pointer, limit)
+                            : interruption.TimedOut()   ? CutShort(*run, slot, limit)
+                                                        : whole->Read(hwnd, LVM_GETITEMA, Cell(rows[r], c), L.pszText, L.cchTextMax);
+            if (!cell.text.empty()) out.AddCutText(ColumnPrefix(titles, c) + cell.text, cell.cut);
+          }
+          out.EndSection();
         }
-        out.EndSection();
-      }
-      if (stopped) throw ECaptureStopped();
+      });
     }
   }
 
@@ -182,11 +226,15 @@ struct ListViewReader {
     return static_cast<int>(std::min<long>(fit, out.Limits.ItemsInView));
   }
 
+  // LVM_GETCOUNTPERPAGE counts the rows that fit, not the rows there are: a short list
+  // ends at its last row.
   void ReadRowsInView() {
-    const int top = static_cast<int>(SendToTarget(hwnd, LVM_GETTOPINDEX));
-    const int reported = static_cast<int>(SendToTarget(hwnd, LVM_GETCOUNTPERPAGE));
+    const int top = std::max(0, static_cast<int>(SendToTarget(hwnd, LVM_GETTOPINDEX)));
+    const int fit = static_cast<int>(SendToTarget(hwnd, LVM_GETCOUNTPERPAGE));
+    const int rest = static_cast<int>(SendToTarget(hwnd, LVM_GETITEMCOUNT)) - top;
+    const int reported = std::min(fit, rest);
     const int bound = RowsThatFit();
-    const int count = std::min(reported, bound);
+    const int count = std::max(0, std::min(reported, bound));
     int row = top;
     ReadRows([&] { return row < top + count ? row++ : -1; }, count, kListViewInViewHeader);
     if (reported > bound) out.AddTooManyItems(bound);
@@ -227,16 +275,17 @@ struct ListViewReader {
 }  // namespace
 
 void ReadListView(CapturedText& out, HWND listView) {
-  Manager m = CreateMemMgrForWindow(listView);
-  ListViewReader reader{out, listView, *m, TargetBitness(*m), {}, std::nullopt, std::nullopt};
-  reader.titles = RemoteListView(listView, *m, kColumnTitleSize).ColumnTitles();
-  reader.Reserve();
-  if (SendToTarget(listView, LVM_GETSELECTEDCOUNT) >= 2)
-    reader.ReadSelectedRows();
-  else if (out.Options().read_all_items)
-    reader.ReadAllRows();
-  else
-    reader.ReadRowsInView();
+  WithTargetMemory(listView, [&](TProcessMemMgr& m) {
+    ListViewReader reader{out, listView, m, TargetBitness(m), {}, std::nullopt, std::nullopt};
+    reader.titles = RemoteListView(listView, m, kColumnTitleSize).ColumnTitles();
+    reader.Reserve();
+    if (SendToTarget(listView, LVM_GETSELECTEDCOUNT) >= 2)
+      reader.ReadSelectedRows();
+    else if (out.Options().read_all_items)
+      reader.ReadAllRows();
+    else
+      reader.ReadRowsInView();
+  });
 }
 
 // -----------------------------------------------------------------------------------------
@@ -283,41 +332,44 @@ void ReadTreeItems(CapturedText& out, HWND tree, TProcessMemMgr& m, const std::f
     const int used = static_cast<int>(items.size());
     run.Push(used);
     std::vector<char> answered(items.size(), 0);
-    for (int i = 0; i < used; ++i)
-      answered[static_cast<size_t>(i)] = SendToTarget(tree, TVM_GETITEMA, 0, AsParam(run.Record(i))) != 0;
-    run.Pull(used);
-    for (int i = 0; i < used; ++i) {
-      out.AddHeaderOnce(header);
-      ItemText text;
-      if (answered[static_cast<size_t>(i)]) {
-        const uint64_t pointer = run.Get(i).GetPointer(L.pszText);
-        text = run.Filled(i, pointer)
-                   ? whole.Read(tree, TVM_GETITEMA, record(items[static_cast<size_t>(i)].handle), L.pszText, L.cchTextMax)
-                   : run.TextOf(i, pointer, out.Limits.ItemText);
+    int sent = 0;
+    Interruption interruption;
+    interruption.Run([&] {
+      for (; sent < used; ++sent)
+        answered[static_cast<size_t>(sent)] = SendToTarget(tree, TVM_GETITEMA, 0, AsParam(run.Record(sent))) != 0;
+    });
+    interruption.WriteThenRaise([&] {
+      run.Pull(sent);
+      for (int i = 0; i < sent; ++i) {
+        out.AddHeaderOnce(header);
+        ItemText text;
+        if (answered[static_cast<size_t>(i)]) {
+          const uint64_t pointer = run.Get(i).GetPointer(L.pszText);
+          text = !run.Filled(i, pointer)   ? run.TextOf(i, pointer, out.Limits.ItemText)
+                 : interruption.TimedOut() ? CutShort(run, i, out.Limits.ItemText)
+                                           : whole.Read(tree, TVM_GETITEMA, record(items[static_cast<size_t>(i)].handle),
+                                                        L.pszText, L.cchTextMax);
+        }
+        std::string indent;
+        for (int d = 0; d < items[static_cast<size_t>(i)].depth; ++d) indent += kTreeLevelIndent;
+        out.AddCutText(indent + text.text, text.cut);
       }
-      std::string indent;
-      for (int d = 0; d < items[static_cast<size_t>(i)].depth; ++d) indent += kTreeLevelIndent;
-      out.AddCutText(indent + text.text, text.cut);
-    }
+    });
   }
 }
 
 uint64_t NextTreeItem(HWND tree, Bitness bits, WPARAM relation, uint64_t from) {
   return TreeItemHandle(bits, SendToTarget(tree, TVM_GETNEXTITEM, relation, static_cast<LPARAM>(from)));
 }
-}  // namespace
 
-void ReadTreeView(CapturedText& out, HWND treeView) {
-  const bool whole = out.Options().read_all_items;
-  const int reported = whole ? 0 : static_cast<int>(SendToTarget(treeView, TVM_GETVISIBLECOUNT));
-  if (!whole && reported <= 0) return;
-  Manager m = CreateMemMgrForWindow(treeView);
-  const Bitness bits = TargetBitness(*m);
+// The items in view (`reported` of them), or with `whole` every item the tree holds.
+void ReadTreeItemsOf(CapturedText& out, HWND treeView, TProcessMemMgr& m, bool whole, int reported) {
+  const Bitness bits = TargetBitness(m);
   if (!whole) {
     const int count = std::min(reported, out.Limits.ItemsInView);
     uint64_t item = NextTreeItem(treeView, bits, TVGN_FIRSTVISIBLE, 0);
     int n = 0;
-    ReadTreeItems(out, treeView, *m, [&]() -> TreeItem {
+    ReadTreeItems(out, treeView, m, [&]() -> TreeItem {
       if (!item || n == count) return {0, 0};
       TreeItem t{item, 0};
       ++n;
@@ -334,7 +386,7 @@ void ReadTreeView(CapturedText& out, HWND treeView) {
   uint64_t item = NextTreeItem(treeView, bits, TVGN_ROOT, 0);
   int n = 0;
   bool cut = false;
-  ReadTreeItems(out, treeView, *m, [&]() -> TreeItem {
+  ReadTreeItems(out, treeView, m, [&]() -> TreeItem {
     if (!item) return {0, 0};
     if (n == limit) {
       cut = true;
@@ -355,6 +407,14 @@ void ReadTreeView(CapturedText& out, HWND treeView) {
     return t;
   }, kTreeViewAllHeader);
   if (cut) out.AddTooManyItems(limit);
+}
+}  // namespace
+
+void ReadTreeView(CapturedText& out, HWND treeView) {
+  const bool whole = out.Options().read_all_items;
+  const int reported = whole ? 0 : static_cast<int>(SendToTarget(treeView, TVM_GETVISIBLECOUNT));
+  if (!whole && reported <= 0) return;
+  WithTargetMemory(treeView, [&](TProcessMemMgr& m) { ReadTreeItemsOf(out, treeView, m, whole, reported); });
 }
 
 // -----------------------------------------------------------------------------------------
@@ -408,39 +468,44 @@ void ReadStatusBar(CapturedText& out, HWND statusBar) {
   const int cutAt = parts > out.Limits.StatusParts ? out.Limits.StatusParts : -1;
   parts = std::min(parts, out.Limits.StatusParts);
   if (parts <= 0) return;
-  Manager m = CreateMemMgrForWindow(statusBar);
-  // SB_GETTEXTA writes the whole text, so each buffer is sized from its part's length.
-  // The length may come in UTF-16 units (Wine) while the text comes in bytes: room for
-  // two each.
-  std::vector<size_t> offsets, sizes;
-  size_t total = static_cast<size_t>(parts) * kRectSize;
-  for (int p = 0; p < parts; ++p) {
-    size_t length = LOWORD(SendToTarget(statusBar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(p)));
-    offsets.push_back(total);
-    sizes.push_back(std::max(ItemBufferSize(out), 2 * length + 1));
-    total += Align8(sizes.back());
-  }
-  BarBlock block(*m, total);
-  block.Clear(total);
-  std::vector<LRESULT> results;
-  std::vector<char> hasRect;
-  for (int p = 0; p < parts; ++p) {
-    out.Breathe();
-    // An owner-drawn part answers with its data and writes nothing: its buffer stays empty.
-    results.push_back(SendToTarget(statusBar, SB_GETTEXTA, static_cast<WPARAM>(p),
-                                   AsParam(block.At(offsets[static_cast<size_t>(p)]))));
-    hasRect.push_back(SendToTarget(statusBar, SB_GETRECT, static_cast<WPARAM>(p),
-                                   AsParam(block.At(static_cast<size_t>(p) * kRectSize))) != 0);
-  }
-  block.Pull(total);
-  std::vector<KeptItem> kept;
-  for (size_t p = 0; p < static_cast<size_t>(parts); ++p) {
-    if (results[p] <= 0) continue;
-    std::optional<RECT> rect;
-    if (hasRect[p]) rect = RectFrom(block.image.data() + p * kRectSize);
-    kept.push_back({static_cast<int>(p), TextWithin(block.Bytes(offsets[p]), sizes[p], out.Limits.ItemText), rect});
-  }
-  WriteBarItems(out, statusBar, kept, kStatusBarHeader, true, cutAt);
+  WithTargetMemory(statusBar, [&](TProcessMemMgr& m) {
+    // SB_GETTEXTA writes the whole text, so each buffer is sized from its part's length.
+    // The length may come in UTF-16 units (Wine) while the text comes in bytes: room for
+    // two each.
+    std::vector<size_t> offsets, sizes;
+    size_t total = static_cast<size_t>(parts) * kRectSize;
+    for (int p = 0; p < parts; ++p) {
+      size_t length = LOWORD(SendToTarget(statusBar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(p)));
+      offsets.push_back(total);
+      sizes.push_back(std::max(ItemBufferSize(out), 2 * length + 1));
+      total += Align8(sizes.back());
+    }
+    BarBlock block(m, total);
+    block.Clear(total);
+    std::vector<LRESULT> results;
+    std::vector<char> hasRect;
+    Interruption interruption;
+    interruption.Run([&] {
+      for (int p = 0; p < parts; ++p) {
+        out.Breathe();
+        // An owner-drawn part answers with its data and writes nothing: its buffer stays empty.
+        results.push_back(SendToTarget(statusBar, SB_GETTEXTA, static_cast<WPARAM>(p),
+                                       AsParam(block.At(offsets[static_cast<size_t>(p)]))));
+        hasRect.push_back(SendToTarget(statusBar, SB_GETRECT, static_cast<WPARAM>(p),
+                                       AsParam(block.At(static_cast<size_t>(p) * kRectSize))) != 0);
+      }
+    });
+    block.Pull(total);
+    std::vector<KeptItem> kept;
+    for (size_t p = 0; p < results.size(); ++p) {
+      if (results[p] <= 0) continue;
+      std::optional<RECT> rect;
+      if (p < hasRect.size() && hasRect[p]) rect = RectFrom(block.image.data() + p * kRectSize);
+      kept.push_back({static_cast<int>(p), TextWithin(block.Bytes(offsets[p]), sizes[p], out.Limits.ItemText), rect});
+    }
+    WriteBarItems(out, statusBar, kept, kStatusBarHeader, true, interruption.Happened() ? -1 : cutAt);
+    interruption.RaiseAgain();
+  });
 }
 
 void ReadToolBar(CapturedText& out, HWND toolBar) {
@@ -448,75 +513,80 @@ void ReadToolBar(CapturedText& out, HWND toolBar) {
   if (buttons <= 0) return;
   const int cutAt = buttons > out.Limits.ToolButtons ? out.Limits.ToolButtons : -1;
   buttons = std::min(buttons, out.Limits.ToolButtons);
-  Manager m = CreateMemMgrForWindow(toolBar);
-  const Bitness bits = TargetBitness(*m);
-  const auto& L = ToolBarButton(bits);
-  const size_t record = Align8(L.size);
-  const size_t rects = static_cast<size_t>(buttons) * record;
-  const size_t recordBytes = rects + static_cast<size_t>(buttons) * kRectSize;
-  BarBlock records(*m, recordBytes);
-  records.Clear(recordBytes);
-  std::vector<char> got, hasRect;
-  for (int b = 0; b < buttons; ++b) {
-    out.Breathe();
-    got.push_back(SendToTarget(toolBar, TB_GETBUTTON, static_cast<WPARAM>(b),
-                               AsParam(records.At(static_cast<size_t>(b) * record))) != 0);
-    hasRect.push_back(SendToTarget(toolBar, TB_GETITEMRECT, static_cast<WPARAM>(b),
-                                   AsParam(records.At(rects + static_cast<size_t>(b) * kRectSize))) != 0);
-  }
-  records.Pull(recordBytes);
-
-  // The text is asked for by command identifier, so the position is translated first,
-  // and its buffer is sized from the length the button gives.
-  struct Wanted {
-    int position;
-    WPARAM id;
-    size_t size;
-  };
-  std::vector<Wanted> wanted;
-  size_t largest = 0;
-  for (int b = 0; b < buttons; ++b) {
-    if (!got[static_cast<size_t>(b)]) continue;
-    StructImage s(L.size, bits);
-    std::memcpy(s.Data(), records.image.data() + static_cast<size_t>(b) * record, L.size);
-    if (s.GetU8(L.fsStyle) & BTNS_SEP) continue;
-    const WPARAM id = static_cast<WPARAM>(static_cast<int32_t>(s.GetU32(L.idCommand)));
-    out.Breathe();
-    const LRESULT length = SendToTarget(toolBar, TB_GETBUTTONTEXTA, id, 0);
-    if (length < 0 || static_cast<size_t>(length) > kLongestButtonText) continue;
-    const size_t size = Align8(std::max(ItemBufferSize(out), static_cast<size_t>(length) + 1));
-    largest = std::max(largest, size);
-    wanted.push_back({b, id, size});
-  }
-  std::vector<KeptItem> kept;
-  if (!wanted.empty()) {
-    // The texts go in runs that fit one block, reserved once.
-    size_t total = 0;
-    for (const Wanted& w : wanted) total += w.size;
-    BarBlock texts(*m, std::min(total, std::max(kButtonTextBudget, largest)));
-    for (size_t first = 0; first < wanted.size();) {
-      size_t end = first, used = 0;
-      while (end < wanted.size() && used + wanted[end].size <= texts.image.size()) used += wanted[end++].size;
-      texts.Clear(used);
-      std::vector<char> answered;
-      for (size_t i = first, at = 0; i < end; at += wanted[i++].size) {
-        out.Breathe();
-        answered.push_back(SendToTarget(toolBar, TB_GETBUTTONTEXTA, wanted[i].id, AsParam(texts.At(at))) >= 0);
-      }
-      texts.Pull(used);
-      for (size_t i = first, at = 0; i < end; at += wanted[i++].size) {
-        if (!answered[i - first]) continue;
-        ItemText t = TextWithin(texts.Bytes(at), wanted[i].size, out.Limits.ItemText);
-        if (t.text.empty()) continue;
-        const size_t b = static_cast<size_t>(wanted[i].position);
-        std::optional<RECT> rect;
-        if (hasRect[b]) rect = RectFrom(records.image.data() + rects + b * kRectSize);
-        kept.push_back({wanted[i].position, std::move(t), rect});
-      }
-      first = end;
+  WithTargetMemory(toolBar, [&](TProcessMemMgr& m) {
+    const Bitness bits = TargetBitness(m);
+    const auto& L = ToolBarButton(bits);
+    const size_t record = Align8(L.size);
+    const size_t rects = static_cast<size_t>(buttons) * record;
+    const size_t recordBytes = rects + static_cast<size_t>(buttons) * kRectSize;
+    BarBlock records(m, recordBytes);
+    records.Clear(recordBytes);
+    std::vector<char> got, hasRect;
+    for (int b = 0; b < buttons; ++b) {
+      out.Breathe();
+      got.push_back(SendToTarget(toolBar, TB_GETBUTTON, static_cast<WPARAM>(b),
+                                 AsParam(records.At(static_cast<size_t>(b) * record))) != 0);
+      hasRect.push_back(SendToTarget(toolBar, TB_GETITEMRECT, static_cast<WPARAM>(b),
+                                     AsParam(records.At(rects + static_cast<size_t>(b) * kRectSize))) != 0);
     }
-  }
-  WriteBarItems(out, toolBar, kept, kToolBarHeader, false, cutAt);
+    records.Pull(recordBytes);
+
+    // The text is asked for by command identifier, so the position is translated first,
+    // and its buffer is sized from the length the button gives.
+    struct Wanted {
+      int position;
+      WPARAM id;
+      size_t size;
+    };
+    std::vector<Wanted> wanted;
+    size_t largest = 0;
+    for (int b = 0; b < buttons; ++b) {
+      if (!got[static_cast<size_t>(b)]) continue;
+      StructImage s(L.size, bits);
+      std::memcpy(s.Data(), records.image.data() + static_cast<size_t>(b) * record, L.size);
+      if (s.GetU8(L.fsStyle) & BTNS_SEP) continue;
+      const WPARAM id = static_cast<WPARAM>(static_cast<int32_t>(s.GetU32(L.idCommand)));
+      out.Breathe();
+      const LRESULT length = SendToTarget(toolBar, TB_GETBUTTONTEXTA, id, 0);
+      if (length < 0 || static_cast<size_t>(length) > kLongestButtonText) continue;
+      const size_t size = Align8(std::max(ItemBufferSize(out), static_cast<size_t>(length) + 1));
+      largest = std::max(largest, size);
+      wanted.push_back({b, id, size});
+    }
+    std::vector<KeptItem> kept;
+    Interruption interruption;
+    if (!wanted.empty()) {
+      // The texts go in runs that fit one block, reserved once.
+      size_t total = 0;
+      for (const Wanted& w : wanted) total += w.size;
+      BarBlock texts(m, std::min(total, std::max(kButtonTextBudget, largest)));
+      for (size_t first = 0; first < wanted.size();) {
+        size_t end = first, used = 0;
+        while (end < wanted.size() && used + wanted[end].size <= texts.image.size()) used += wanted[end++].size;
+        texts.Clear(used);
+        std::vector<char> answered;
+        interruption.Run([&] {
+          for (size_t i = first, at = 0; i < end; at += wanted[i++].size) {
+            out.Breathe();
+            answered.push_back(SendToTarget(toolBar, TB_GETBUTTONTEXTA, wanted[i].id, AsParam(texts.At(at))) >= 0);
+          }
+        });
+        texts.Pull(used);
+        for (size_t i = first, at = 0; i < first + answered.size(); at += wanted[i++].size) {
+          if (!answered[i - first]) continue;
+          ItemText t = TextWithin(texts.Bytes(at), wanted[i].size, out.Limits.ItemText);
+          if (t.text.empty()) continue;
+          const size_t b = static_cast<size_t>(wanted[i].position);
+          std::optional<RECT> rect;
+          if (hasRect[b]) rect = RectFrom(records.image.data() + rects + b * kRectSize);
+          kept.push_back({wanted[i].position, std::move(t), rect});
+        }
+        first = interruption.Happened() ? wanted.size() : end;
+      }
+    }
+    WriteBarItems(out, toolBar, kept, kToolBarHeader, false, interruption.Happened() ? -1 : cutAt);
+    interruption.RaiseAgain();
+  });
 }
 
 }  // namespace glean::capture

@@ -31,49 +31,51 @@ POINT WindowRelative(HWND hwnd, int x, int y) {
 }  // namespace
 
 std::string ListViewItemAtPoint(HWND listView, int x, int y, bool announcing) {
-  std::unique_ptr<TProcessMemMgr> m = CreateMemMgrForWindow(listView);
-  const Bitness bits = TargetBitness(*m);
-  RemoteListView list(listView, *m, kTextSize);
-  const ProcessAddress hit = m->AllocMem(kListViewHitTestSize);
+  return WithTargetMemory(listView, [&](TProcessMemMgr& m) -> std::string {
+    const Bitness bits = TargetBitness(m);
+    RemoteListView list(listView, m, kTextSize);
+    const ProcessAddress hit = m.AllocMem(kListViewHitTestSize);
 
-  const POINT p = WindowRelative(listView, x, y);
-  StructImage h(kListViewHitTestSize, bits);
-  h.PutU32(0, static_cast<uint32_t>(p.x));
-  h.PutU32(4, static_cast<uint32_t>(p.y));
-  m->WriteBuffer(h.Data(), hit, h.Size());
-  const int row = static_cast<int>(SendToTarget(listView, LVM_HITTEST, 0, AsParam(hit)));
-  if (row < 0) return {};
+    const POINT p = WindowRelative(listView, x, y);
+    StructImage h(kListViewHitTestSize, bits);
+    h.PutU32(0, static_cast<uint32_t>(p.x));
+    h.PutU32(4, static_cast<uint32_t>(p.y));
+    m.WriteBuffer(h.Data(), hit, h.Size());
+    const int row = static_cast<int>(SendToTarget(listView, LVM_HITTEST, 0, AsParam(hit)));
+    if (row < 0) return {};
 
-  const std::vector<std::string> titles = list.ColumnTitles();
-  const int columns = std::max<int>(1, static_cast<int>(titles.size()));
-  std::string result;
-  for (int j = 0; j < columns; ++j) {
-    const std::string value = list.Cell(row, j);
-    if (value.empty()) continue;
-    result += ColumnPrefix(titles, j) + value;
-    if (announcing) result += ".";
-    result += "\r\n";
-  }
-  return result;
+    const std::vector<std::string> titles = list.ColumnTitles();
+    const int columns = std::max<int>(1, static_cast<int>(titles.size()));
+    std::string result;
+    for (int j = 0; j < columns; ++j) {
+      const std::string value = list.Cell(row, j);
+      if (value.empty()) continue;
+      result += ColumnPrefix(titles, j) + value;
+      if (announcing) result += ".";
+      result += "\r\n";
+    }
+    return result;
+  });
 }
 
 std::string TreeViewItemAtPoint(HWND treeView, int x, int y) {
-  std::unique_ptr<TProcessMemMgr> m = CreateMemMgrForWindow(treeView);
-  const Bitness bits = TargetBitness(*m);
-  const auto& H = TreeViewHitTest(bits);
-  const auto& L = TreeViewItem(bits);
-  const ProcessAddress text = m->AllocMem(kTextSize);
-  const ProcessAddress item = m->AllocMem(static_cast<uint32_t>(L.size));
-  const ProcessAddress hit = m->AllocMem(static_cast<uint32_t>(H.size));
+  return WithTargetMemory(treeView, [&](TProcessMemMgr& m) -> std::string {
+    const Bitness bits = TargetBitness(m);
+    const auto& H = TreeViewHitTest(bits);
+    const auto& L = TreeViewItem(bits);
+    const ProcessAddress text = m.AllocMem(kTextSize);
+    const ProcessAddress item = m.AllocMem(static_cast<uint32_t>(L.size));
+    const ProcessAddress hit = m.AllocMem(static_cast<uint32_t>(H.size));
 
-  const POINT p = WindowRelative(treeView, x, y);
-  StructImage h(H.size, bits);
-  h.PutU32(H.x, static_cast<uint32_t>(p.x));
-  h.PutU32(H.y, static_cast<uint32_t>(p.y));
-  m->WriteBuffer(h.Data(), hit, h.Size());
-  const uint64_t handle = TreeItemHandle(bits, SendToTarget(treeView, TVM_HITTEST, 0, AsParam(hit)));
-  if (handle == 0) return {};
-  return TreeItemText(treeView, *m, handle, item, text, kTextSize);
+    const POINT p = WindowRelative(treeView, x, y);
+    StructImage h(H.size, bits);
+    h.PutU32(H.x, static_cast<uint32_t>(p.x));
+    h.PutU32(H.y, static_cast<uint32_t>(p.y));
+    m.WriteBuffer(h.Data(), hit, h.Size());
+    const uint64_t handle = TreeItemHandle(bits, SendToTarget(treeView, TVM_HITTEST, 0, AsParam(hit)));
+    if (handle == 0) return {};
+    return TreeItemText(treeView, m, handle, item, text, kTextSize);
+  });
 }
 
 std::string ListBoxItemAtPoint(HWND listBox, int x, int y) {

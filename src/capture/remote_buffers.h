@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "capture/layout/remote_layout.h"
+#include "capture/target_messages.h"
 #include "procmem/uProcessMemMgr.h"
 
 namespace glean::capture {
@@ -22,6 +24,21 @@ inline void Write(TProcessMemMgr& m, const StructImage& s, ProcessAddress to) {
 }
 inline void ReadBack(TProcessMemMgr& m, ProcessAddress from, StructImage& s) {
   m.ReadBuffer(from, s.Data(), s.Size());
+}
+
+// Runs `read` with a memory manager for the process of `control`, which releases its
+// blocks there when it goes, except after a time-out: the control may still be working
+// on our message then and write into them later (an owner-data list view answers into
+// the caller's buffer), so they are left in that process.
+template <typename Read>
+auto WithTargetMemory(HWND control, Read&& read) {
+  std::unique_ptr<TProcessMemMgr> m = CreateMemMgrForWindow(control);
+  try {
+    return read(*m);
+  } catch (const ETargetNotResponding&) {
+    m->LeaveBlocksInProcess();
+    throw;
+  }
 }
 
 // The text a control wrote into our buffer of `size` bytes: up to its first zero byte and

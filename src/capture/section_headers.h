@@ -28,6 +28,9 @@ inline constexpr char kWindowNotResponding[] = "Error: 指定されたウィン�
 inline constexpr char kTooManyItemsFormat[] = "Error: 項目が多すぎるため、最初の%d項目を取得しました。‡";
 inline constexpr char kTextTooLong[] = "Error: テキストが長すぎるため、途中までを取得しました。‡";
 inline constexpr char kCaptureStopped[] = "Error: 取得を中止しました。‡";
+// A control that could not be read ends with the system's reason between these.
+inline constexpr char kErrorLineStart[] = "Error: ";
+inline constexpr char kErrorLineEnd[] = "‡";
 // An accessibility tree cut at its bounds (objects, depth or time).
 inline constexpr char kTooManyItems[] = "Error: 項目が多すぎるため、途中までを取得しました。‡";
 inline constexpr char kDesktopTitle[] = "ﾃﾞｽｸﾄｯﾌﾟ";

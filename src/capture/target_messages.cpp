@@ -37,23 +37,32 @@ LRESULT SendToTargetW(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 namespace {
+// The text in `buffer` as the answer `got` counts it, never past it nor past the first
+// zero: a window that answers 0 without writing, or more than it wrote, gives nothing
+// of what the buffer held before.
+template <typename Char>
+std::basic_string<Char> Answered(const Char* buffer, size_t room, LRESULT got) {
+  const size_t counted = std::min(room, static_cast<size_t>(std::max<LRESULT>(got, 0)));
+  std::basic_string<Char> text(buffer, counted);
+  return text.substr(0, text.find(Char(0)));
+}
+
 // Most texts fit the first read. Only one that fills it is asked for its length: under
 // Wine WM_GETTEXTLENGTH costs twice a WM_GETTEXT, and asking every child first would
 // triple the cost of a window of labels. `lengthFactor`: the units a counted character
 // may take (an ANSI read may be counted in UTF-16 units while it comes in bytes).
 template <typename Char, typename Send>
 std::basic_string<Char> ReadGrowing(HWND hwnd, size_t maxUnits, size_t lengthFactor, Send send) {
-  Char first[kFirstTextRead + 1];
-  first[0] = first[kFirstTextRead] = 0;
-  send(hwnd, WM_GETTEXT, kFirstTextRead, reinterpret_cast<LPARAM>(first));
-  std::basic_string<Char> text(first);  // up to the first zero
+  Char first[kFirstTextRead] = {};  // what a window does not write reads as the end
+  std::basic_string<Char> text =
+      Answered(first, kFirstTextRead, send(hwnd, WM_GETTEXT, kFirstTextRead, reinterpret_cast<LPARAM>(first)));
   if (text.size() + 2 < kFirstTextRead) return text;
   const LRESULT length = send(hwnd, WM_GETTEXTLENGTH, 0, 0);
   const size_t room = std::min(lengthFactor * static_cast<size_t>(std::max<LRESULT>(length, 0)), maxUnits) + 1;
   if (room > kFirstTextRead) {
     std::vector<Char> buffer(room + 1, 0);
-    send(hwnd, WM_GETTEXT, static_cast<WPARAM>(room), reinterpret_cast<LPARAM>(buffer.data()));
-    text = buffer.data();
+    text = Answered(buffer.data(), room,
+                    send(hwnd, WM_GETTEXT, static_cast<WPARAM>(room), reinterpret_cast<LPARAM>(buffer.data())));
   }
   return text;
 }

@@ -16,16 +16,17 @@ char* AsPointer(ProcessAddress a) { return reinterpret_cast<char*>(a); }
 
 ProcessAddress TOwnProcessMemMgr::AllocMem(uint32_t size) {
   // One byte at least, so that every block has an address of its own.
-  auto block = std::make_unique<char[]>(std::max<uint32_t>(size, 1));
+  const uint32_t bytes = std::max<uint32_t>(size, 1);
+  auto block = std::make_unique<char[]>(bytes);
   std::lock_guard<std::mutex> hold(lock_);
-  blocks_.push_back(std::move(block));
-  return reinterpret_cast<ProcessAddress>(blocks_.back().get());
+  blocks_.push_back({std::move(block), bytes});
+  return reinterpret_cast<ProcessAddress>(blocks_.back().bytes.get());
 }
 
 void TOwnProcessMemMgr::FreeMem(ProcessAddress address) {
   std::lock_guard<std::mutex> hold(lock_);
   auto it = std::find_if(blocks_.begin(), blocks_.end(),
-                         [&](const auto& b) { return AsPointer(address) == b.get(); });
+                         [&](const Block& b) { return AsPointer(address) == b.bytes.get(); });
   GLEAN_ASSERT(it != blocks_.end(), "ProcessMemMgr.FreeMem: unknown pointer", "uProcessMemMgr");
   blocks_.erase(it);
 }
@@ -51,6 +52,15 @@ void TOwnProcessMemMgr::WriteString(const std::string& s, ProcessAddress destina
 bool TOwnProcessMemMgr::IsWow64Process() const {
   BOOL wow64 = FALSE;
   return ::IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+}
+
+void TOwnProcessMemMgr::LeaveBlocksInProcess() {
+  std::lock_guard<std::mutex> hold(lock_);
+  for (Block& b : blocks_) {
+    CountBlocksLeft(b.size);
+    static_cast<void>(b.bytes.release());  // never freed
+  }
+  blocks_.clear();
 }
 
 size_t TOwnProcessMemMgr::BlockCount() const {

@@ -24,12 +24,18 @@ class TOwnProcessMemMgr : public TProcessMemMgr {
   void WriteBuffer(const void* source, ProcessAddress destination, size_t size) override;
   void WriteString(const std::string& s, ProcessAddress destination) override;
   bool IsWow64Process() const override;
+  // Another thread of this process may still write into them.
+  void LeaveBlocksInProcess() override;
 
   size_t BlockCount() const;
 
  private:
   mutable std::mutex lock_;
-  std::vector<std::unique_ptr<char[]>> blocks_;
+  struct Block {
+    std::unique_ptr<char[]> bytes;
+    uint32_t size;
+  };
+  std::vector<Block> blocks_;
 };
 
 }  // namespace glean

@@ -32,9 +32,25 @@ class TProcessMemMgr {
   // Whether the managed process is a 32-bit process on 64-bit Windows; the readers lay
   // out their structures by it.
   virtual bool IsWow64Process() const = 0;
+
+  // Gives up every block of this manager without releasing it: the process may still
+  // be answering a message that timed out and write into them later, which into released
+  // memory would crash or corrupt it. They stay reserved there for that process's life
+  // and are counted in BlocksLeftInProcesses.
+  virtual void LeaveBlocksInProcess() = 0;
   // Whether the managed process uses 32-bit pointers (a 32-bit Glean only ever manages
   // 32-bit processes).
   bool Is32BitProcess() const { return sizeof(void*) == 4 || IsWow64Process(); }
 };
+
+// What managers have left in other processes (LeaveBlocksInProcess) since Glean started:
+// segments of memory and their bytes.
+struct LeftBlocks {
+  long Segments = 0;
+  uint64_t Bytes = 0;
+};
+LeftBlocks BlocksLeftInProcesses();
+// Called by a manager for each segment it leaves.
+void CountBlocksLeft(uint64_t bytes);
 
 }  // namespace glean

@@ -9,4 +9,12 @@ MemSegment TWin9xProcessMemMgr::AddSegment(uint32_t minimum) {
   return MemSegment{reinterpret_cast<ProcessAddress>(segments_.back()->Buffer()), size};
 }
 
+void TWin9xProcessMemMgr::LeaveBlocksInProcess() {
+  for (auto& segment : segments_) {
+    CountBlocksLeft(segment->Size());
+    static_cast<void>(segment.release());  // never unmapped: the other process sees the view where we do
+  }
+  segments_.clear();
+}
+
 }  // namespace glean

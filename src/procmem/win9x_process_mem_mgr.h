@@ -15,6 +15,8 @@ class TWin9xProcessMemMgr : public TForeignProcessMemMgr {
   explicit TWin9xProcessMemMgr(DWORD processId) : TForeignProcessMemMgr(processId) {}
 
   size_t SegmentCount() const { return segments_.size(); }
+  // The views stay mapped and their mappings open.
+  void LeaveBlocksInProcess() override;
 
  protected:
   MemSegment AddSegment(uint32_t minimum) override;

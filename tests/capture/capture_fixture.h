@@ -43,7 +43,13 @@ class SampleApp {
             const std::string& shownTitle = "") {
     process_ = test::TestProcess::Start(test::SampleAppPath(is32),
                                         "--scenario " + scenario + " --title \"" + title + "\"");
-    window_ = process_.WaitForWindow("GleanSampleApp", (shownTitle.empty() ? title : shownTitle).c_str());
+    // A window of 5,000 rows takes seconds to fill under load before it is shown.
+    window_ = process_.WaitForWindow("GleanSampleApp", (shownTitle.empty() ? title : shownTitle).c_str(), 30000);
+    // A program that filled its window for more than 5 s before reaching its message
+    // loop counts as hung until it reads its messages (Wine's rule): wait for its first
+    // answer.
+    DWORD_PTR ignored = 0;
+    if (window_) SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored);
   }
   HWND Window() const { return window_; }
   HWND Control(int id) const { return GetDlgItem(window_, id); }

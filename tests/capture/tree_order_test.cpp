@@ -81,5 +81,34 @@ TEST(TreeOrder, OwnPathIsNotEnteredAgainAndInvisibleSubtreesAreSkipped) {
   EXPECT_EQ(all.lines, (std::vector<std::string>{"root", "a", "b", "hidden", "in side", "b"}));
 }
 
+// A walk abandoned while it waits on one call makes no further call into the tree.
+TEST(TreeOrder, AnAbandonedWalkAsksTheTreeNothingMore) {
+  struct Counted : FakeObject {
+    Counted(Node* n, int& calls) : FakeObject(n), calls_(calls) {}
+    void ReadRoleAndState(ObjectFacts& f) override { ++calls_, FakeObject::ReadRoleAndState(f); }
+    void ReadNameAndValue(ObjectFacts& f) override { ++calls_, FakeObject::ReadNameAndValue(f); }
+    std::vector<std::unique_ptr<TreeObject>> Children(int most) override {
+      ++calls_;
+      std::vector<std::unique_ptr<TreeObject>> kids;
+      for (auto& k : FakeObject::Children(most))
+        kids.push_back(std::make_unique<Counted>(static_cast<Node*>(const_cast<void*>(k->Identity())), calls_));
+      return kids;
+    }
+    int& calls_;
+  };
+  struct GivesUp : Recorder {
+    bool Stopped() const override { return calls >= stopAt; }
+    int calls = 0, stopAt = 0;
+  };
+  Node a{"a"}, b{"b"}, root{"root", 0, {&a, &b}};
+  for (int stopAt = 1; stopAt <= 7; ++stopAt) {
+    GivesUp out;
+    out.stopAt = stopAt;
+    Counted top(&root, out.calls);
+    WalkObjects(top, out, true);
+    EXPECT_EQ(out.calls, stopAt) << "a call after the walk was given up";
+  }
+}
+
 }  // namespace
 }  // namespace glean::capture::accessible

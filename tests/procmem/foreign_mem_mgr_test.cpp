@@ -126,6 +126,19 @@ TEST_F(ForeignManager, DestroyingTheManagerReleasesEverySegment) {
     EXPECT_EQ(RegionState(target.process.Handle(), base), static_cast<DWORD>(MEM_FREE));
 }
 
+TEST_F(ForeignManager, BlocksLeftInTheProcessStayThereAndAreCounted) {
+  manager->AllocMem(200);
+  manager->AllocMem(20000);
+  auto bases = SegmentBases(Foreign());
+  const LeftBlocks before = BlocksLeftInProcesses();
+  manager->LeaveBlocksInProcess();
+  manager.reset();
+  for (ProcessAddress base : bases)
+    EXPECT_EQ(RegionState(target.process.Handle(), base), static_cast<DWORD>(MEM_COMMIT));
+  EXPECT_EQ(BlocksLeftInProcesses().Segments, before.Segments + 2);
+  EXPECT_EQ(BlocksLeftInProcesses().Bytes, before.Bytes + 16384 + 20480);
+}
+
 TEST_F(ForeignManager, FailedReadStillReleasesEverything) {
   std::vector<ProcessAddress> bases;
   auto reader = [&] {

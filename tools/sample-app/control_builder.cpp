@@ -97,8 +97,10 @@ HWND CreateControl(HWND parent, const ControlEntry& entry, int shown_page) {
   const KindInfo& info = InfoOf(entry.kind);
   const bool visible = entry.page < 0 || entry.page == shown_page;
   const char* text = TakesTextAfterCreation(entry.kind) ? "" : entry.text.c_str();
+  const auto* view = std::get_if<ListViewData>(&entry.content);
+  const DWORD ownerData = view && view->owner_data ? LVS_OWNERDATA : 0;  // fixed at creation
   HWND control = CreateWindowExA(
-      info.ex_style, info.window_class, text, WS_CHILD | (visible ? WS_VISIBLE : 0) | info.style,
+      info.ex_style, info.window_class, text, WS_CHILD | (visible ? WS_VISIBLE : 0) | info.style | ownerData,
       entry.rect.x, entry.rect.y, entry.rect.width, entry.rect.height, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), GetModuleHandleA(nullptr), nullptr);
   if (!control) return nullptr;

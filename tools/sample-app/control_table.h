@@ -34,8 +34,12 @@ struct ListViewData {
   std::vector<int> selected = {};
   // Answer item-text queries with a pointer nobody can read (a broken program).
   bool unreadable_text = false;
-  // Answer LVM_GETCOUNTPERPAGE with 2^31 - 1 (a broken program).
+  // Answer LVM_GETCOUNTPERPAGE and LVM_GETITEMCOUNT with 2^31 - 1 (a broken program).
   bool lies_about_page = false;
+  // LVS_OWNERDATA: the rows are answered through LVN_GETDISPINFO from `rows`.
+  bool owner_data = false;
+  // This row, asked for by another program, answers late (owner_data_list.cpp).
+  int slow_row = -1;
 };
 
 struct TreeNode {

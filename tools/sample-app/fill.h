@@ -18,6 +18,10 @@ void FillTab(HWND tab, const TabData& data);
 // Makes the list view answer item-text queries with a pointer nobody can read.
 void MakeItemTextUnreadable(HWND view);
 
+// Makes an LVS_OWNERDATA list view hold the table's rows, answered through
+// LVN_GETDISPINFO, with the slow row answering late.
+void MakeOwnerData(HWND view, const ListViewData& data);
+
 // Makes the control answer `countMessage` with 2^31 - 1.
 void MakeCountALie(HWND control, UINT countMessage);
 

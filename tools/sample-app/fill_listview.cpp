@@ -42,11 +42,17 @@ void FillListView(HWND view, const ListViewData& data) {
   SendMessageA(view, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   for (std::size_t c = 0; c < data.columns.size(); ++c)
     AddColumn(view, static_cast<int>(c), data.columns[c]);
-  for (std::size_t r = 0; r < data.rows.size(); ++r) AddRow(view, static_cast<int>(r), data.rows[r]);
+  if (data.owner_data)
+    MakeOwnerData(view, data);
+  else
+    for (std::size_t r = 0; r < data.rows.size(); ++r) AddRow(view, static_cast<int>(r), data.rows[r]);
   for (int row : data.selected) Select(view, row);
   SendMessageA(view, LVM_ENSUREVISIBLE, 0, FALSE);
   if (data.unreadable_text) MakeItemTextUnreadable(view);
-  if (data.lies_about_page) MakeCountALie(view, LVM_GETCOUNTPERPAGE);
+  if (data.lies_about_page) {
+    MakeCountALie(view, LVM_GETCOUNTPERPAGE);
+    MakeCountALie(view, LVM_GETITEMCOUNT);
+  }
 }
 
 }  // namespace sample_app

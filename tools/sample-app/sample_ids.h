@@ -135,4 +135,11 @@ inline constexpr wchar_t kTitleSuffix[] = L" Ångström ☃";
 inline constexpr char kTitleSuffix932[] = " Angstrom 〓";
 }  // namespace document
 
+namespace slowrow {  // scenario "slowrow"
+inline constexpr int kList = 2801;     // owner data, 5 rows; row kSlowRow answers late
+inline constexpr int kSlowRow = 2;     // asked from another program, answers after kDelayMs
+inline constexpr int kDelayMs = 3000;
+inline constexpr int kAnswered = 2802; // label: "遅れた答え: <n>" after each late answer
+}  // namespace slowrow
+
 }  // namespace sample_app

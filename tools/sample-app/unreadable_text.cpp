@@ -46,7 +46,8 @@ LRESULT CALLBACK AnswerCountWithALie(HWND control, UINT message, WPARAM wparam, 
 }  // namespace
 
 void MakeCountALie(HWND control, UINT countMessage) {
-  SetWindowSubclass(control, AnswerCountWithALie, kLiarId, countMessage);
+  // One subclass per message told a lie about.
+  SetWindowSubclass(control, AnswerCountWithALie, kLiarId + countMessage, countMessage);
 }
 
 void MakeItemTextUnreadable(HWND view) {

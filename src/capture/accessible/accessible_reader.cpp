@@ -3,11 +3,14 @@
 #include <oleacc.h>
 
 #include <memory>
+#include <system_error>
+#include <thread>
 
 #include "capture/accessible/tree_walk.h"
 #include "capture/accessible/worker.h"
 #include "capture/section_headers.h"
 #include "capture/target_messages.h"
+#include "win/com.h"
 
 namespace glean::capture::accessible {
 
@@ -69,16 +72,38 @@ void WriteSection(CapturedText& out, const TreeResult& tree) {
 }
 }  // namespace
 
-LRESULT AskForOwnTree(HWND hwnd) {
-  return SendToTargetW(hwnd, WM_GETOBJECT, 0, static_cast<LPARAM>(static_cast<LONG>(OBJID_CLIENT)));
+TreeAnswer::~TreeAnswer() {
+  if (!answer_) return;
+  const LRESULT answer = answer_;
+  try {
+    std::thread([answer] {
+      const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+      {
+        win::ComPtr<IAccessible> object;
+        ObjectFromLresult(answer, __uuidof(IAccessible), 0, object.PutVoid());
+      }
+      if (SUCCEEDED(init)) CoUninitialize();
+    }).detach();
+  } catch (const std::system_error&) {
+    // No thread to be had: the answer stays with the program, as nothing else can be done.
+  }
 }
 
-void ReadWindowTree(CapturedText& out, HWND window, LRESULT answer) {
+TreeAnswer AskForOwnTree(HWND hwnd) {
+  return TreeAnswer(SendToTargetW(hwnd, WM_GETOBJECT, 0, static_cast<LPARAM>(static_cast<LONG>(OBJID_CLIENT))));
+}
+
+void ReadWindowTree(CapturedText& out, HWND window, TreeAnswer answer) {
   const bool skipInvisible = out.Options().not_get_hidden;
-  TreeResult tree = WalkOnce(answer, skipInvisible, out);
+  TreeResult tree = WalkOnce(answer.Hand(), skipInvisible, out);
   if (tree.finished && !tree.stopped && !tree.cut && tree.objects < kFewObjects) {
     PauseServing(kRewalkPauseMs, out.ProcessMessages);
-    if (LRESULT again = AskForOwnTree(window)) tree = WalkOnce(again, skipInvisible, out);
+    try {
+      if (TreeAnswer again = AskForOwnTree(window)) tree = WalkOnce(again.Hand(), skipInvisible, out);
+    } catch (const ETargetNotResponding&) {
+      WriteSection(out, tree);  // what the first walk read stays before the error line
+      throw;
+    }
   }
   WriteSection(out, tree);
   if (tree.stopped) out.CheckStop();
@@ -87,7 +112,7 @@ void ReadWindowTree(CapturedText& out, HWND window, LRESULT answer) {
 
 void ReadChildTree(CapturedText& out, HWND child, const std::string& className) {
   if (!out.Options().read_accessible || out.WholeWindowTree || IsMessageReadClass(className)) return;
-  if (LRESULT answer = AskForOwnTree(child)) ReadWindowTree(out, child, answer);
+  if (TreeAnswer answer = AskForOwnTree(child)) ReadWindowTree(out, child, std::move(answer));
 }
 
 std::string AccessibleTextAtPoint(HWND window, POINT at, const std::function<void()>& pump) {
@@ -96,8 +121,9 @@ std::string AccessibleTextAtPoint(HWND window, POINT at, const std::function<voi
   if (process == GetCurrentProcessId()) return {};
   // Only a window with a tree of its own: the system's standard objects hold nothing the
   // message readers do not read, and where they read nothing, nothing is to be read.
-  const LRESULT answer = AskForOwnTree(window);
-  if (!answer) return {};
+  TreeAnswer own = AskForOwnTree(window);
+  if (!own) return {};
+  const LRESULT answer = own.Hand();
   auto share = std::make_shared<WorkerShare>();
   if (RunWorker(share, [answer, at](WorkerShare& s) { ReadObjectAtPoint(s, answer, at); }, kIdleLimitMs, pump) !=
       WorkerEnd::Finished)

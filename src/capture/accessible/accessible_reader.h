@@ -7,19 +7,40 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "capture/captured_text.h"
 
 namespace glean::capture::accessible {
 
-// WM_GETOBJECT for OBJID_CLIENT through the capture's time-limited send: non-zero when
+// A window's WM_GETOBJECT answer for OBJID_CLIENT. It holds the program's object for us
+// (under Wine also a global atom and a file mapping) until it is taken once, so one that
+// is never read is still taken, on a thread of its own: taking it may call into a
+// program that has stopped answering.
+class TreeAnswer {
+ public:
+  TreeAnswer() = default;
+  explicit TreeAnswer(LRESULT answer) : answer_(answer) {}
+  TreeAnswer(TreeAnswer&& other) noexcept : answer_(std::exchange(other.answer_, 0)) {}
+  TreeAnswer& operator=(TreeAnswer&&) = delete;
+  TreeAnswer(const TreeAnswer&) = delete;
+  ~TreeAnswer();
+
+  explicit operator bool() const { return answer_ != 0; }
+  // For the one who takes it.
+  LRESULT Hand() { return std::exchange(answer_, 0); }
+
+ private:
+  LRESULT answer_ = 0;
+};
+
+// WM_GETOBJECT for OBJID_CLIENT through the capture's time-limited send: non-empty when
 // the window has a tree of its own (0 would only give the system's standard object).
-// The answer must be handed to ReadWindowTree.
-LRESULT AskForOwnTree(HWND hwnd);
+TreeAnswer AskForOwnTree(HWND hwnd);
 
 // Writes the tree of `window` (asked with AskForOwnTree) as a section of its own. A walk
 // that runs out of time writes what it read and raises ETargetNotResponding.
-void ReadWindowTree(CapturedText& out, HWND window, LRESULT answer);
+void ReadWindowTree(CapturedText& out, HWND window, TreeAnswer answer);
 
 // A child window of a class no message reader knows, which gave the text probe nothing,
 // is read through its own tree.

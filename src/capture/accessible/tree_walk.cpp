@@ -34,13 +34,15 @@ class ComTreeObject : public TreeObject {
   ComTreeObject(WorkerShare& share, IAccessible* parent, long child)
       : share_(share), object_(parent), child_(child) {}
 
+  // Each call first asks whether the walk was abandoned: a worker given up on calls the
+  // program no more, from its next step on.
   void ReadRoleAndState(ObjectFacts& facts) override {
     VARIANT self = ChildVariant(child_);
     VariantOwner role, state;
-    if (SUCCEEDED(object_->get_accRole(self, &role.Ref())) && role.Ref().vt == VT_I4)
+    if (Go() && SUCCEEDED(object_->get_accRole(self, &role.Ref())) && role.Ref().vt == VT_I4)
       facts.role = static_cast<uint32_t>(role.Ref().lVal);
     share_.Answered();
-    if (SUCCEEDED(object_->get_accState(self, &state.Ref())) && state.Ref().vt == VT_I4)
+    if (Go() && SUCCEEDED(object_->get_accState(self, &state.Ref())) && state.Ref().vt == VT_I4)
       facts.state = static_cast<uint32_t>(state.Ref().lVal);
     share_.Answered();
   }
@@ -48,9 +50,9 @@ class ComTreeObject : public TreeObject {
   void ReadNameAndValue(ObjectFacts& facts) override {
     VARIANT self = ChildVariant(child_);
     BstrOwner name, value;
-    if (SUCCEEDED(object_->get_accName(self, name.Put()))) facts.name = name.Text();
+    if (Go() && SUCCEEDED(object_->get_accName(self, name.Put()))) facts.name = name.Text();
     share_.Answered();
-    if (SUCCEEDED(object_->get_accValue(self, value.Put()))) facts.value = value.Text();
+    if (Go() && SUCCEEDED(object_->get_accValue(self, value.Put()))) facts.value = value.Text();
     share_.Answered();
   }
 
@@ -59,6 +61,7 @@ class ComTreeObject : public TreeObject {
   const void* Identity() const override { return identity_.Get(); }
 
  private:
+  bool Go() const { return !share_.Abandoned(); }
   std::vector<VariantOwner> ChildVariants(long count);
   std::unique_ptr<TreeObject> FromVariant(VARIANT& kid);
 
@@ -71,7 +74,7 @@ class ComTreeObject : public TreeObject {
 
 std::vector<std::unique_ptr<TreeObject>> ComTreeObject::Children(int most) {
   std::vector<std::unique_ptr<TreeObject>> kids;
-  if (child_ != CHILDID_SELF) return kids;  // a child number has no children of its own
+  if (child_ != CHILDID_SELF || !Go()) return kids;  // a child number has no children of its own
   long count = 0;
   const HRESULT hr = object_->get_accChildCount(&count);
   share_.Answered();
@@ -86,9 +89,10 @@ std::vector<std::unique_ptr<TreeObject>> ComTreeObject::Children(int most) {
 std::vector<VariantOwner> ComTreeObject::ChildVariants(long count) {
   std::vector<VariantOwner> kids;
   ComPtr<IEnumVARIANT> list;
+  if (!Go()) return kids;
   const HRESULT hr = object_->QueryInterface(IID_IEnumVARIANT, list.PutVoid());
   share_.Answered();
-  if (SUCCEEDED(hr) && list) {
+  if (SUCCEEDED(hr) && list && Go()) {
     list->Reset();
     while (static_cast<long>(kids.size()) < count && !share_.Abandoned()) {
       VARIANT chunk[kEnumChunk];
@@ -107,14 +111,16 @@ std::vector<VariantOwner> ComTreeObject::ChildVariants(long count) {
   }
   for (long i = 1; i <= count && !share_.Abandoned(); ++i) {
     VARIANT id = ChildVariant(i);
-    IDispatch* dispatch = nullptr;
-    const HRESULT got = object_->get_accChild(id, &dispatch);
+    ComPtr<IDispatch> dispatch;
+    const HRESULT got = object_->get_accChild(id, dispatch.Put());
     share_.Answered();
     kids.emplace_back();
     VARIANT& kid = kids.back().Ref();
+    // S_FALSE says "a simple child, ask the parent", yet may come with an object: it is
+    // ours to release all the same.
     if (got == S_OK && dispatch) {
       kid.vt = VT_DISPATCH;
-      kid.pdispVal = dispatch;
+      kid.pdispVal = dispatch.Copy();
     } else {
       kid = ChildVariant(i);
     }
@@ -125,7 +131,7 @@ std::vector<VariantOwner> ComTreeObject::ChildVariants(long count) {
 std::unique_ptr<TreeObject> ComTreeObject::FromVariant(VARIANT& kid) {
   if (kid.vt == VT_I4)
     return kid.lVal == CHILDID_SELF ? nullptr : std::make_unique<ComTreeObject>(share_, object_, kid.lVal);
-  if (kid.vt != VT_DISPATCH || !kid.pdispVal) return nullptr;
+  if (kid.vt != VT_DISPATCH || !kid.pdispVal || !Go()) return nullptr;
   ComPtr<IAccessible> object;
   const HRESULT hr = kid.pdispVal->QueryInterface(__uuidof(IAccessible), object.PutVoid());
   share_.Answered();

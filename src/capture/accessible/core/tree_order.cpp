@@ -20,9 +20,11 @@ class Walk {
     if (out_.Stopped()) return;
     ++objects_;
     ObjectFacts facts;
+    // A walk given up on asks the tree nothing more from its next step on.
     object.ReadRoleAndState(facts);
-    if (skipInvisible_ && (facts.state & state::kInvisible)) return;
+    if (out_.Stopped() || (skipInvisible_ && (facts.state & state::kInvisible))) return;
     object.ReadNameAndValue(facts);
+    if (out_.Stopped()) return;
     // One more than the limit allows, to tell a cut tree from one that just fits.
     std::vector<std::unique_ptr<TreeObject>> kids = object.Children(kMaxObjects - objects_ + 1);
     facts.hasChildren = !kids.empty();
