@@ -113,12 +113,14 @@ struct RunningFlag {
 bool CaptureInProgress() { return captureRunning; }
 
 CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions& options,
-                             TStringList& lines, ItemHitTable& hits) {
+                             TStringList& lines, ItemHitTable& hits, LineSources* sources) {
   if (captureRunning) return CaptureOutcome::Ignored;
   RunningFlag running;
   lines.Clear();
   hits.clear();
+  if (sources) sources->Clear();
   CapturedText out(lines, hits, options);
+  out.Sources = sources;
   out.LastChildText = request.SelectedTitle;
   out.ShowProgress = request.ShowProgress;
   out.ProcessMessages = request.ProcessMessages;
@@ -131,8 +133,12 @@ CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions
     HWND window = FindChosenWindow(request.SelectedTitle);
     if (!window) return CaptureOutcome::WindowNotFound;
     out.AddHeader(kTitleHeader);
+    LineSource title;
+    title.window = reinterpret_cast<uintptr_t>(window);
+    out.SetSource(title);
     out.Add(request.SelectedTitle);
-    out.Add("");
+    out.ClearSource();
+    out.AddNote("");
     try {
       const LRESULT ownTree = options.read_accessible ? accessible::AskForOwnTree(window) : 0;
       out.WholeWindowTree = ownTree != 0;
@@ -141,12 +147,14 @@ CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions
       for (ChildFacts child; walk.Next(child);) CaptureChild(out, child);
       if (ownTree) accessible::ReadWindowTree(out, window, ownTree);
     } catch (const ETargetNotResponding& e) {
+      out.ClearSource();
       out.AddSectionBreak();
-      out.Add(e.Message());
+      out.AddNote(e.Message());
       return CaptureOutcome::NotResponding;
     } catch (const ECaptureStopped&) {
+      out.ClearSource();
       out.AddSectionBreak();
-      out.Add(kCaptureStopped);
+      out.AddNote(kCaptureStopped);
       return CaptureOutcome::Stopped;
     }
   }

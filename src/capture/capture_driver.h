@@ -30,10 +30,11 @@ struct CaptureRequest {
   CaptureLimits Limits;
 };
 
-// Fills `lines` and `hits` (emptied first). Errors of the cross-process readers
-// propagate: the capture ends there and its partial lines must not be shown.
+// Fills `lines` and `hits` (emptied first), and `sources` (emptied first) with where each
+// line came from, when given. Errors of the cross-process readers propagate: the capture
+// ends there and its partial lines must not be shown.
 CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions& options,
-                             TStringList& lines, ItemHitTable& hits);
+                             TStringList& lines, ItemHitTable& hits, LineSources* sources = nullptr);
 
 // True while a capture runs. The list-view reader lets pending messages be handled, so
 // a click can ask for another capture or a search meanwhile: such requests are ignored.

@@ -69,5 +69,19 @@ TEST(TableText, ShiftJisTrailBytesAreNeverTakenForSeparators) {
   EXPECT_EQ(CommaSeparated(t), "ソ表,\"ー,\"\r\n");
 }
 
+TEST(TableText, APaneLineIsFoundInTheCapturedLineThatHoldsIt) {
+  // An edit's text with every kind of line break, and one ending with a break.
+  const std::vector<std::string> lines{"title", "a\r\nb\rc\nd", "e\r\n", "f"};
+  const std::vector<std::pair<int, std::string>> expected{{0, "title"}, {1, "a"}, {1, "b"}, {1, "c"},
+                                                          {1, "d"},     {2, "e"}, {2, ""},  {3, "f"}};
+  for (size_t pane = 0; pane < expected.size(); ++pane) {
+    auto at = CapturedLineOfPaneLine(lines, static_cast<int>(pane));
+    ASSERT_TRUE(at) << pane;
+    EXPECT_EQ(std::make_pair(at->line, at->text), expected[pane]) << pane;
+  }
+  EXPECT_FALSE(CapturedLineOfPaneLine(lines, 8));
+  EXPECT_FALSE(CapturedLineOfPaneLine(lines, -1));
+}
+
 }  // namespace
 }  // namespace glean::capture

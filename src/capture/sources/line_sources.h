@@ -81,4 +81,14 @@ class LineSources {
   std::vector<SourceList> lists_;
 };
 
+// The pane shows the capture's lines joined by line breaks, and splits them again at
+// CR LF, CR or LF: a line holding breaks (an edit's text) becomes several pane lines.
+// The capture's line that pane line `paneLine` lies in, and that pane line's text; none
+// past the end.
+struct PaneLine {
+  int line = -1;
+  std::string text;
+};
+std::optional<PaneLine> CapturedLineOfPaneLine(const std::vector<std::string>& lines, int paneLine);
+
 }  // namespace glean::capture

@@ -16,7 +16,9 @@ size_t ColumnOf(const SourceList& list, const LineSource& s) {
 // A list view's row is the key of its cells; every line of a tree or a list box is a row.
 int64_t RowKey(const LineSource& s, int line) { return s.kind == SourceKind::ListViewCell ? s.row : line; }
 
+// A list view's cell without its column title; a tree's line keeps its level indents.
 std::string CellText(const std::string& line, const LineSource& s) {
+  if (s.kind != SourceKind::ListViewCell) return line;
   return s.textStart <= line.size() ? line.substr(s.textStart) : std::string();
 }
 
