@@ -36,6 +36,8 @@ struct ListViewData {
   bool unreadable_text = false;
   // Answer LVM_GETCOUNTPERPAGE with 2^31 - 1 (a broken program).
   bool lies_about_page = false;
+  // The order the columns are shown in, as the user dragged them (empty: as made).
+  std::vector<int> column_order = {};
 };
 
 struct TreeNode {
