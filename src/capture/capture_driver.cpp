@@ -53,8 +53,9 @@ HWND FindChosenWindow(const std::string& title) {
 }
 
 void EndWithError(CapturedText& out, int linesBefore, const std::string& line) {
+  out.ClearSource();  // the error came in the middle of an item
   if (out.Lines().Count() == linesBefore) out.AddSectionBreak();
-  out.Add(line);
+  out.AddNote(line);
   out.EndSection();
 }
 
@@ -144,12 +145,14 @@ struct RunningFlag {
 bool CaptureInProgress() { return captureRunning; }
 
 CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions& options,
-                             TStringList& lines, ItemHitTable& hits) {
+                             TStringList& lines, ItemHitTable& hits, LineSources* sources) {
   if (captureRunning) return CaptureOutcome::Ignored;
   RunningFlag running;
   lines.Clear();
   hits.clear();
+  if (sources) sources->Clear();
   CapturedText out(lines, hits, options);
+  out.Sources = sources;
   out.LastChildText = request.SelectedTitle;
   out.ShowProgress = request.ShowProgress;
   out.ProcessMessages = request.ProcessMessages;
@@ -162,8 +165,12 @@ CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions
     HWND window = FindChosenWindow(request.SelectedTitle);
     if (!window) return CaptureOutcome::WindowNotFound;
     out.AddHeader(kTitleHeader);
+    LineSource title;
+    title.window = reinterpret_cast<uintptr_t>(window);
+    out.SetSource(title);
     out.Add(request.SelectedTitle);
-    out.Add("");
+    out.ClearSource();
+    out.AddNote("");
     try {
       // Released on every way out, the answer of a tree not read included.
       accessible::TreeAnswer ownTree = options.read_accessible ? accessible::AskForOwnTree(window)
@@ -174,12 +181,14 @@ CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions
       for (ChildFacts child; walk.Next(child);) CaptureChild(out, child);
       if (ownTree) accessible::ReadWindowTree(out, window, std::move(ownTree));
     } catch (const ETargetNotResponding& e) {
+      out.ClearSource();
       out.AddSectionBreak();
-      out.Add(e.Message());
+      out.AddNote(e.Message());
       return CaptureOutcome::NotResponding;
     } catch (const ECaptureStopped&) {
+      out.ClearSource();
       out.AddSectionBreak();
-      out.Add(kCaptureStopped);
+      out.AddNote(kCaptureStopped);
       return CaptureOutcome::Stopped;
     }
   }

@@ -30,11 +30,12 @@ struct CaptureRequest {
   CaptureLimits Limits;
 };
 
-// Fills `lines` and `hits` (emptied first). A control whose memory in its process
-// cannot be read ends with an error line and the capture goes on; other errors
-// propagate, and then the partial lines must not be shown.
+// Fills `lines` and `hits` (emptied first), and `sources` (emptied first) with where each
+// line came from, when given. A control whose memory in its process cannot be read ends
+// with an error line and the capture goes on; other errors propagate, and then the
+// partial lines must not be shown.
 CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions& options,
-                             TStringList& lines, ItemHitTable& hits);
+                             TStringList& lines, ItemHitTable& hits, LineSources* sources = nullptr);
 
 // True while a capture runs. The list-view reader lets pending messages be handled, so
 // a click can ask for another capture or a search meanwhile: such requests are ignored.

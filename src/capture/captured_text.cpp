@@ -11,11 +11,11 @@ constexpr uint64_t kBreathInterval = 20;
 constexpr uint64_t kQuietStart = 1000;
 }  // namespace
 
-void CapturedText::AddTooManyItems(int limit) { Add(Format(kTooManyItemsFormat, limit)); }
+void CapturedText::AddTooManyItems(int limit) { AddNote(Format(kTooManyItemsFormat, limit)); }
 
 void CapturedText::AddCutText(const std::string& text, bool cut) {
   Add(text);
-  if (cut) Add(kTextTooLong);
+  if (cut) AddNote(kTextTooLong);
 }
 
 namespace {

@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "base/errors.h"
 #include "base/strings.h"
+#include "capture/sources/line_sources.h"
 #include "settings/capture_options.h"
 
 namespace glean::capture {
@@ -56,24 +58,39 @@ class CapturedText {
   const CaptureOptions& Options() const { return options_; }
   TStringList& Lines() { return lines_; }
 
-  void Add(const std::string& line) { lines_.Add(line); }
+  // A line of the item or control set by SetSource (if any).
+  void Add(const std::string& line) {
+    if (source_ && Sources) Sources->Record(lines_.Count(), *source_);
+    lines_.Add(line);
+  }
+  // A line that comes from no item: a header, a note, an empty line.
+  void AddNote(const std::string& line) { lines_.Add(line); }
   // A header line, only while headers are wanted.
   void AddHeader(const char* header) {
-    if (options_.show_text_type) Add(header);
+    if (options_.show_text_type) AddNote(header);
   }
   // A header that is written once per capture: a second list of the same kind
   // continues under the first one's header.
   void AddHeaderOnce(const char* header) {
-    if (options_.show_text_type && !Contains(header)) Add(header);
+    if (options_.show_text_type && !Contains(header)) AddNote(header);
   }
   // The empty line that closes a section, only while headers are wanted.
   void EndSection() {
-    if (options_.show_text_type) Add("");
+    if (options_.show_text_type) AddNote("");
   }
   // An empty line before a new section unless the text already ends with one.
   void AddSectionBreak() {
-    if (options_.show_text_type && lines_.Count() > 0 && !LastLineEmpty()) Add("");
+    if (options_.show_text_type && lines_.Count() > 0 && !LastLineEmpty()) AddNote("");
   }
+
+  // What the lines added from now on come from, until cleared. Kept only while a
+  // record is wanted (Sources).
+  void SetSource(const LineSource& source) {
+    if (Sources) source_ = source;
+  }
+  void ClearSource() { source_.reset(); }
+  // A list read as a table; its index for LineSource::list (-1 without a record).
+  int AddList(SourceList list) { return Sources ? Sources->AddList(std::move(list)) : -1; }
   bool LastLineEmpty() const {
     int n = lines_.Count();
     return n > 0 && lines_.Items()[static_cast<size_t>(n - 1)].empty();
@@ -117,8 +134,11 @@ class CapturedText {
   std::function<void(const std::string&)> ShowProgress;
   std::function<void()> ProcessMessages;
   std::function<bool()> StopRequested;
+  // Where the lines come from; none: not recorded.
+  LineSources* Sources = nullptr;
 
  private:
+  std::optional<LineSource> source_;
   TStringList& lines_;
   ItemHitTable& hits_;
   const CaptureOptions& options_;

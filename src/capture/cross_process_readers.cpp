@@ -134,8 +134,56 @@ struct ListViewReader {
   std::vector<std::string> titles;
   std::optional<RecordRun> run;
   std::optional<WholeItemReader> whole;
+  // The sub-items read, in the order the user sees them (one, 0, without columns).
+  std::vector<int> shown{0};
+  int list = -1;
 
-  int Columns() const { return std::max<int>(1, static_cast<int>(titles.size())); }
+  int Columns() const { return static_cast<int>(shown.size()); }
+
+  // Report views are read in the order the user sees the columns, without the columns
+  // of width 0 (the usual way a program hides one). Other views show no columns.
+  void ChooseColumns() {
+    const int n = static_cast<int>(titles.size());
+    if (n == 0) return;
+    std::vector<int> order(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) order[static_cast<size_t>(i)] = i;
+    if ((GetWindowLongPtrA(hwnd, GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT) {
+      const size_t bytes = order.size() * sizeof(int32_t);
+      const ProcessAddress array = m.AllocMem(static_cast<uint32_t>(bytes));
+      std::vector<int32_t> got(order.size(), -1);
+      if (SendToTarget(hwnd, LVM_GETCOLUMNORDERARRAY, static_cast<WPARAM>(n), AsParam(array))) {
+        m.ReadBuffer(array, got.data(), bytes);
+        std::vector<int> sorted(got.begin(), got.end());
+        std::sort(sorted.begin(), sorted.end());
+        // A broken answer (not each column once) keeps the order they were made in.
+        if (sorted == order) order.assign(got.begin(), got.end());
+      }
+      m.FreeMem(array);
+      std::vector<int> visible;
+      for (int c : order)
+        if (SendToTarget(hwnd, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(c)) > 0) visible.push_back(c);
+      if (!visible.empty()) order = std::move(visible);
+    }
+    shown = std::move(order);
+  }
+
+  void RecordList() {
+    SourceList table{SourceKind::ListViewCell, reinterpret_cast<uintptr_t>(hwnd), {}, shown};
+    if (!titles.empty())
+      for (int c : shown) table.titles.push_back(titles[static_cast<size_t>(c)]);
+    list = out.AddList(std::move(table));
+  }
+
+  LineSource CellSource(int row, int subItem, size_t prefix) const {
+    LineSource s;
+    s.window = reinterpret_cast<uintptr_t>(hwnd);
+    s.kind = SourceKind::ListViewCell;
+    s.row = row;
+    s.column = subItem;
+    s.list = list;
+    s.textStart = static_cast<uint32_t>(prefix);
+    return s;
+  }
 
   void Reserve() {
     run.emplace(m, bits, ListViewItem(bits).size, RunBufferSize(out), std::max(kItemsPerRun, Columns()));
@@ -173,7 +221,7 @@ struct ListViewReader {
       }
       for (size_t r = 0; r < rows.size(); ++r)
         for (int c = 0; c < columns; ++c) {
-          StructImage s = Cell(rows[r], c);
+          StructImage s = Cell(rows[r], shown[static_cast<size_t>(c)]);
           const int slot = static_cast<int>(r) * columns + c;
           s.PutPointer(L.pszText, run->Text(slot));
           s.PutU32(L.cchTextMax, static_cast<uint32_t>(run->TextSize()));
@@ -202,11 +250,16 @@ struct ListViewReader {
             const int slot = static_cast<int>(r) * columns + c;
             if (!answered[static_cast<size_t>(slot)]) continue;
             // The control may point pszText at a buffer of its own.
+            const int subItem = shown[static_cast<size_t>(c)];
             const uint64_t pointer = run->Get(slot).GetPointer(L.pszText);
             ItemText cell = !run->Filled(slot, pointer) ? run->TextOf(slot, pointer, limit)
                             : interruption.TimedOut()   ? CutShort(*run, slot, limit)
-                                                        : whole->Read(hwnd, LVM_GETITEMA, Cell(rows[r], c), L.pszText, L.cchTextMax);
-            if (!cell.text.empty()) out.AddCutText(ColumnPrefix(titles, c) + cell.text, cell.cut);
+                                                        : whole->Read(hwnd, LVM_GETITEMA, Cell(rows[r], subItem), L.pszText, L.cchTextMax);
+            if (cell.text.empty()) continue;
+            const std::string prefix = ColumnPrefix(titles, subItem);
+            out.SetSource(CellSource(rows[r], subItem, prefix.size()));
+            out.AddCutText(prefix + cell.text, cell.cut);
+            out.ClearSource();
           }
           out.EndSection();
         }
@@ -278,6 +331,8 @@ void ReadListView(CapturedText& out, HWND listView) {
   WithTargetMemory(listView, [&](TProcessMemMgr& m) {
     ListViewReader reader{out, listView, m, TargetBitness(m), {}, std::nullopt, std::nullopt};
     reader.titles = RemoteListView(listView, m, kColumnTitleSize).ColumnTitles();
+    reader.ChooseColumns();
+    reader.RecordList();
     reader.Reserve();
     if (SendToTarget(listView, LVM_GETSELECTEDCOUNT) >= 2)
       reader.ReadSelectedRows();
@@ -312,6 +367,7 @@ void ReadTreeItems(CapturedText& out, HWND tree, TProcessMemMgr& m, const std::f
     return s;
   };
   int n = 0;
+  const int list = out.AddList({SourceKind::TreeItem, reinterpret_cast<uintptr_t>(tree), {}, {}});
   for (bool more = true; more;) {
     std::vector<TreeItem> items;
     while (static_cast<int>(items.size()) < run.Slots()) {
@@ -352,7 +408,15 @@ void ReadTreeItems(CapturedText& out, HWND tree, TProcessMemMgr& m, const std::f
         }
         std::string indent;
         for (int d = 0; d < items[static_cast<size_t>(i)].depth; ++d) indent += kTreeLevelIndent;
+        LineSource source;
+        source.window = reinterpret_cast<uintptr_t>(tree);
+        source.kind = SourceKind::TreeItem;
+        source.item = items[static_cast<size_t>(i)].handle;
+        source.list = list;
+        source.textStart = static_cast<uint32_t>(indent.size());
+        out.SetSource(source);
         out.AddCutText(indent + text.text, text.cut);
+        out.ClearSource();
       }
     });
   }
@@ -429,14 +493,24 @@ struct KeptItem {
 
 // An item without a rectangle gets no hit row: the row would lie on another item.
 void WriteBarItems(CapturedText& out, HWND bar, const std::vector<KeptItem>& kept, const char* header,
-                   bool skipEmptyLines, int cutAt) {
+                   SourceKind kind, bool skipEmptyLines, int cutAt) {
   if (kept.empty() && cutAt < 0) return;
   RECT window{};
   GetWindowRect(bar, &window);
   out.AddSectionBreak();
   out.AddHeader(header);
   for (const auto& k : kept) {
+    LineSource source;
+    source.window = reinterpret_cast<uintptr_t>(bar);
+    source.kind = kind;
+    source.row = k.position;
+    if (k.rect) {
+      const RECT r = ToScreen(*k.rect, window);
+      source.rect = ScreenRect{r.left, r.top, r.right, r.bottom};
+    }
+    out.SetSource(source);
     if (!(skipEmptyLines && k.text.text.empty())) out.AddCutText(k.text.text, k.text.cut);
+    out.ClearSource();
     if (k.rect) out.AddHit(k.text.text, ToScreen(*k.rect, window));
   }
   if (cutAt >= 0) out.AddTooManyItems(cutAt);
@@ -503,7 +577,7 @@ void ReadStatusBar(CapturedText& out, HWND statusBar) {
       if (p < hasRect.size() && hasRect[p]) rect = RectFrom(block.image.data() + p * kRectSize);
       kept.push_back({static_cast<int>(p), TextWithin(block.Bytes(offsets[p]), sizes[p], out.Limits.ItemText), rect});
     }
-    WriteBarItems(out, statusBar, kept, kStatusBarHeader, true, interruption.Happened() ? -1 : cutAt);
+    WriteBarItems(out, statusBar, kept, kStatusBarHeader, SourceKind::StatusPart, true, interruption.Happened() ? -1 : cutAt);
     interruption.RaiseAgain();
   });
 }
@@ -584,7 +658,7 @@ void ReadToolBar(CapturedText& out, HWND toolBar) {
         first = interruption.Happened() ? wanted.size() : end;
       }
     }
-    WriteBarItems(out, toolBar, kept, kToolBarHeader, false, interruption.Happened() ? -1 : cutAt);
+    WriteBarItems(out, toolBar, kept, kToolBarHeader, SourceKind::ToolButton, false, interruption.Happened() ? -1 : cutAt);
     interruption.RaiseAgain();
   });
 }

@@ -12,11 +12,25 @@ constexpr int kMenuTextLimit = 255;
 constexpr int kListItemLimit = 10000;
 constexpr int kMaxSelectedItems = 1000;
 
-void WriteSingleListItem(CapturedText& out, const std::string& text) {
+uint64_t Handle(HWND hwnd) { return reinterpret_cast<uintptr_t>(hwnd); }
+
+LineSource ListBoxItem(HWND listBox, int list, int index) {
+  LineSource s;
+  s.window = Handle(listBox);
+  s.kind = SourceKind::ListBoxItem;
+  s.row = index;
+  s.list = list;
+  return s;
+}
+
+void WriteSingleListItem(CapturedText& out, HWND listBox, int index) {
+  const std::string text = GetListBoxItemText(listBox, index, kListItemLimit);
   if (text.empty()) return;
   out.AddSectionBreak();
   out.AddHeader(kListItemHeader);
+  out.SetSource(ListBoxItem(listBox, out.AddList({SourceKind::ListBoxItem, Handle(listBox), {}, {}}), index));
   out.Add(text);
+  out.ClearSource();
   out.EndSection();
 }
 
@@ -46,6 +60,14 @@ bool IsComboWithoutStrings(HWND combo) {
 void AddHitForWindow(CapturedText& out, const std::string& text, const ChildFacts& child) {
   if (child.hasRect) out.AddHit(text, child.rect);
 }
+
+// The lines of a control's own text come from the control.
+void SetControlSource(CapturedText& out, const ChildFacts& child) {
+  LineSource s;
+  s.window = Handle(child.hwnd);
+  if (child.hasRect) s.rect = ScreenRect{child.rect.left, child.rect.top, child.rect.right, child.rect.bottom};
+  out.SetSource(s);
+}
 }  // namespace
 
 std::string RemoveAmpersands(const std::string& text) {
@@ -63,20 +85,26 @@ void ReadMenuBar(CapturedText& out, HWND window) {
   for (int i = 0; i < count; ++i) {
     char text[256] = {};
     GetMenuStringA(menu, static_cast<UINT>(i), text, kMenuTextLimit, MF_BYPOSITION);
+    LineSource s;
+    s.window = Handle(window);
+    s.kind = SourceKind::MenuItem;
+    s.row = i;
+    out.SetSource(s);
     out.Add(out.Options().no_ampersand ? RemoveAmpersands(text) : std::string(text));
   }
+  out.ClearSource();
   out.EndSection();
 }
 
 void ReadListBox(CapturedText& out, HWND child) {
   LRESULT current = SendToTarget(child, LB_GETCURSEL);
   if (current < 0) {
-    WriteSingleListItem(out, GetListBoxItemText(child, 0, kListItemLimit));
+    WriteSingleListItem(out, child, 0);
     return;
   }
   LRESULT selCount = SendToTarget(child, LB_GETSELCOUNT);
   if (selCount < 0) {
-    WriteSingleListItem(out, GetListBoxItemText(child, static_cast<int>(current), kListItemLimit));
+    WriteSingleListItem(out, child, static_cast<int>(current));
     return;
   }
   // The index array is in our memory; the system copies it back across processes.
@@ -86,11 +114,14 @@ void ReadListBox(CapturedText& out, HWND child) {
   n = std::min<LRESULT>(n, kMaxSelectedItems);
   out.AddSectionBreak();
   out.AddHeader(kSelectedListItemsHeader);
+  const int list = out.AddList({SourceKind::ListBoxItem, Handle(child), {}, {}});
   for (LRESULT i = 0; i < n; ++i) {
     out.Breathe();
     std::string text = GetListBoxItemText(child, indices[i], kListItemLimit);
+    out.SetSource(ListBoxItem(child, list, indices[i]));
     if (!text.empty()) out.Add(text);
   }
+  out.ClearSource();
   out.EndSection();
 }
 
@@ -115,7 +146,9 @@ bool ReadChildText(CapturedText& out, const ChildFacts& facts) {
       if (edit ? options.read_edit : options.read_combo) {
         out.AddSectionBreak();
         out.AddHeader(edit ? kEditHeader : kComboHeader);
+        SetControlSource(out, facts);
         out.AddCutText(text, whole.cut);
+        out.ClearSource();
         out.EndSection();
         AddHitForWindow(out, text, facts);
       }
@@ -125,7 +158,9 @@ bool ReadChildText(CapturedText& out, const ChildFacts& facts) {
       if (options.read_static) {
         std::string shown = options.no_ampersand ? RemoveAmpersands(text) : text;
         if (out.LastLineEmpty()) out.AddHeader(kStaticHeader);
+        SetControlSource(out, facts);
         out.AddCutText(shown, whole.cut);
+        out.ClearSource();
         AddHitForWindow(out, shown, facts);
       }
       break;

@@ -208,6 +208,7 @@ void TBody::FormDestroy() {
   WindowTitles_.Clear();
   CapturedLines_.Clear();
   ItemHitTable_.clear();
+  LineSources_.Clear();
 }
 
 // ---- hints, check box ----

@@ -7,10 +7,12 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/strings.h"
 #include "capture/captured_text.h"
+#include "capture/sources/table_text.h"
 #include "capture/window_search.h"
 #include "editor/control/editor.h"
 #include "settings/ini_profile.h"
@@ -52,6 +54,7 @@ class TBody {
   CaptureOptions& Options() { return capture_; }
   const TStringList& CapturedLines() const { return CapturedLines_; }
   const capture::ItemHitTable& ItemHitTable() const { return ItemHitTable_; }
+  const capture::LineSources& LineSources() const { return LineSources_; }
   int ReselectIndex = 0;
   bool AnnounceActive = false;
   // The hint of one of the window's controls (tool tip|status bar).
@@ -68,6 +71,10 @@ class TBody {
   // The name the save dialog proposes a file name from: the chosen entry's text.
   std::string SaveName() const;
   void ShowPopupMenu1(int screenX, int screenY);
+  // A captured line's source (body_sources.cpp).
+  void TableCopyClick();
+  void TableSaveClick();
+  void GoToSourceClick();
 
   // Joined by the pane's link behaviour, the announcements and the re-search on
   // activation (body_hooks.cpp).
@@ -149,6 +156,9 @@ class TBody {
   void SetSendClipboard(bool on, const char* spoken);
   void ShowLink(const std::string& token);
   std::string PointedText(HWND window, POINT at);
+  std::optional<int> CaretCapturedLine();
+  std::optional<capture::Table> CaretTable();
+  void RefuseSourceCommand(const char* text);
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
@@ -169,6 +179,7 @@ class TBody {
   capture::WindowEntries WindowTitles_;
   TStringList CapturedLines_;
   capture::ItemHitTable ItemHitTable_;
+  capture::LineSources LineSources_;
   std::string SelectedTitle_;
   std::string CurrentLink_;
   std::string LastPointedText_;

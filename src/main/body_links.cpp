@@ -77,6 +77,11 @@ void TBody::DataMouseMove(int x, int y) {
 }
 
 void TBody::DataKeyDown(uint16_t& key, TShiftState shift) {
+  if (shift == ssCtrl && key == VK_RETURN) {
+    key = 0;  // the pane gets no line break
+    GoToSourceClick();
+    return;
+  }
   if (shift != ssShift || key != vk::F10) return;
   const TPoint caret = Data_->CaretPos();
   POINT p{caret.X, caret.Y};

@@ -43,6 +43,9 @@ bool TBody::MenuCommand(UINT id) {
     case menu::C1: C1Click(); break;
     case menu::N12: N12Click(); break;
     case menu::N14: OpenCurrentLink(); break;
+    case menu::TableSave1: TableSaveClick(); break;
+    case menu::TableCopy1: case menu::TableCopy2: TableCopyClick(); break;
+    case menu::GoToSource1: GoToSourceClick(); break;
     default:
       for (const auto& item : kFontSizeItems)
         if (id == static_cast<UINT>(item[0])) {

@@ -55,6 +55,7 @@ void TBody::CaptureEntry(int index, const std::string& spoken, const char* acces
   Data_->Lines().Clear();
   CapturedLines_.Clear();
   ItemHitTable_.clear();
+  LineSources_.Clear();
   // The full title finds the window even where the list shows it cut or with blanks
   // at its ends.
   const auto& entries = WindowTitles_.Items();
@@ -79,7 +80,7 @@ void TBody::CaptureEntry(int index, const std::string& spoken, const char* acces
   };
   request.StopRequested = [this] { return stopRequested_; };
   // A reader's error leaves here with the pane still empty; the message loop shows it.
-  capture::CaptureOutcome outcome = capture::CaptureWindow(request, capture_, CapturedLines_, ItemHitTable_);
+  capture::CaptureOutcome outcome = capture::CaptureWindow(request, capture_, CapturedLines_, ItemHitTable_, &LineSources_);
   if (outcome == capture::CaptureOutcome::WindowNotFound) {
     Data_->Lines().SetText(capture::kWindowNotFound);
     return;

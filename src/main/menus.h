@@ -18,6 +18,8 @@ enum Id : UINT {
   ReadmeR1, C1, N12,
   // PopupMenu1
   N14, N15, Undo1, Cut1, Copy1, Paste1, Delete1, N4, SelectAll1, O1, Wordrap,
+  // A captured line's source: its list as a table, the item itself.
+  TableSave1, TableCopy2, TableCopy1, GoToSource1,
 };
 }  // namespace menu
 

@@ -5,9 +5,19 @@
 namespace glean::ui {
 
 namespace {
+// Another program (a screen reader reading what was just spoken, a clipboard manager)
+// may hold the clipboard for a moment: a text given up at the first refusal would be lost.
+constexpr int kOpenAttempts = 25;
+constexpr DWORD kOpenPause = 8;  // milliseconds
+
 class OpenedClipboard {
  public:
-  explicit OpenedClipboard(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+  explicit OpenedClipboard(HWND owner) {
+    for (int attempt = 0; attempt < kOpenAttempts && !open_; ++attempt) {
+      if (attempt) Sleep(kOpenPause);
+      open_ = OpenClipboard(owner) != FALSE;
+    }
+  }
   ~OpenedClipboard() {
     if (open_) CloseClipboard();
   }
@@ -16,7 +26,7 @@ class OpenedClipboard {
   bool IsOpen() const { return open_; }
 
  private:
-  bool open_;
+  bool open_ = false;
 };
 }  // namespace
 

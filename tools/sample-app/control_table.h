@@ -40,6 +40,8 @@ struct ListViewData {
   bool owner_data = false;
   // This row, asked for by another program, answers late (owner_data_list.cpp).
   int slow_row = -1;
+  // The order the columns are shown in, as the user dragged them (empty: as made).
+  std::vector<int> column_order = {};
 };
 
 struct TreeNode {

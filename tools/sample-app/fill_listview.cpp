@@ -42,6 +42,9 @@ void FillListView(HWND view, const ListViewData& data) {
   SendMessageA(view, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   for (std::size_t c = 0; c < data.columns.size(); ++c)
     AddColumn(view, static_cast<int>(c), data.columns[c]);
+  if (!data.column_order.empty())
+    SendMessageA(view, LVM_SETCOLUMNORDERARRAY, data.column_order.size(),
+                 reinterpret_cast<LPARAM>(data.column_order.data()));
   if (data.owner_data)
     MakeOwnerData(view, data);
   else

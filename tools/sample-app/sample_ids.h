@@ -141,5 +141,12 @@ inline constexpr int kSlowRow = 2;     // asked from another program, answers af
 inline constexpr int kDelayMs = 3000;
 inline constexpr int kAnswered = 2802; // label: "遅れた答え: <n>" after each late answer
 }  // namespace slowrow
+namespace sources {  // scenario "sources": lists to copy as tables and items to go back to
+inline constexpr int kList = 4101;    // columns made 名前, 隠し (width 0), 種類, 場所; shown 種類, 名前, 場所
+inline constexpr int kTree = 4102;    // 果物 (りんご, みかん), 野菜 (にんじん)
+inline constexpr int kListBox = 4103; // 赤, 緑, 青; 緑 selected
+inline constexpr int kButton = 4104;  // "実行(&R)"
+inline constexpr int kStatus = 4105;  // "準備完了", "行 1"
+}  // namespace sources
 
 }  // namespace sample_app

@@ -37,6 +37,7 @@ std::vector<WindowEntry> DocumentHuge(const std::string& title);
 std::vector<WindowEntry> DocumentBench(const std::string& title);
 std::vector<WindowEntry> DocumentLazy(const std::string& title);
 std::vector<WindowEntry> SlowRow(const std::string& title);
+std::vector<WindowEntry> Sources(const std::string& title);
 
 inline constexpr Scenario kScenarios[] = {
     {"all", AllControls},       {"empty", Empty},          {"manysel", ManySelected},
@@ -47,6 +48,7 @@ inline constexpr Scenario kScenarios[] = {
     {"document", Document},     {"dochang", DocumentHang}, {"doccycle", DocumentCycle},
     {"dochuge", DocumentHuge},   {"docbench", DocumentBench}, {"doclazy", DocumentLazy},
     {"slowrow", SlowRow},
+    {"sources", Sources},
 };
 
 // The scenario of that name, or nullptr.

@@ -1,0 +1,136 @@
+// The commands on a captured line's source: the list the line belongs to as a table
+// (copied for a spreadsheet, or saved as CSV), and the item itself in the other program.
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include <optional>
+#include <vector>
+
+#include "capture/source_place.h"
+#include "capture/sources/table_text.h"
+#include "capture/target_messages.h"
+#include "main/body.h"
+#include "main/model/save_name.h"
+#include "main/source_texts.h"
+#include "ui/clipboard.h"
+
+namespace glean {
+
+namespace {
+constexpr DWORD kSaveNameBuffer = 1024;
+constexpr DWORD kActivationWait = 2000;  // milliseconds
+
+// The logical line the caret is on: the rows of a wrapped line count once.
+int CaretLine(TEditor& pane) {
+  TEditorScreenStrings& rows = pane.ListRows();
+  int line = 0;
+  for (int r = 0; r < pane.Row() && r < rows.Count(); ++r)
+    if (rows.RowAttribute(r) == TRowAttribute::LineBreak) ++line;
+  return line;
+}
+
+std::string Utf8WithByteOrderMark(const std::string& cp932) {
+  std::string out = "\xEF\xBB\xBF";
+  if (cp932.empty()) return out;
+  const int wide = MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), nullptr, 0);
+  std::wstring w(static_cast<size_t>(wide), L'\0');
+  MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), w.data(), wide);
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, w.data(), wide, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, w.data(), wide, utf8.data(), bytes, nullptr, nullptr);
+  return out + utf8;
+}
+
+HWND AsWindow(uint64_t handle) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(handle)); }
+
+// The other program's window to the front, and the keyboard focus to its control: the
+// activation is let through first, or the window's own focus restore would undo ours.
+void BringToFront(HWND control) {
+  HWND top = GetAncestor(control, GA_ROOT);
+  if (!top) return;
+  if (IsIconic(top)) ShowWindow(top, SW_RESTORE);
+  SetForegroundWindow(top);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kActivationWait, &ignored);
+  if (control == top) return;
+  const DWORD own = GetCurrentThreadId();
+  const DWORD theirs = GetWindowThreadProcessId(control, nullptr);
+  const bool attached = theirs != own && AttachThreadInput(own, theirs, TRUE);
+  SetFocus(control);
+  if (attached) AttachThreadInput(own, theirs, FALSE);
+}
+}  // namespace
+
+std::optional<int> TBody::CaretCapturedLine() {
+  const int paneLine = CaretLine(*Data_);
+  auto at = capture::CapturedLineOfPaneLine(CapturedLines_.Items(), paneLine);
+  // A pane edited since the capture no longer says where its lines came from.
+  if (!at || paneLine >= Data_->Lines().Count() || Data_->Lines().Get(paneLine) != at->text) return std::nullopt;
+  return at->line;
+}
+
+std::optional<capture::Table> TBody::CaretTable() {
+  const auto line = CaretCapturedLine();
+  if (!line) return std::nullopt;
+  return capture::TableOfLine(LineSources_, CapturedLines_.Items(), *line);
+}
+
+void TBody::RefuseSourceCommand(const char* text) {
+  MessageBeep(MB_ICONEXCLAMATION);
+  Report(text);
+}
+
+void TBody::TableCopyClick() {
+  const auto table = CaretTable();
+  if (!table) return RefuseSourceCommand(texts::kNotFromAList);
+  if (!ui::PutTextOnClipboard(hwnd_, capture::TabSeparated(*table))) return RefuseSourceCommand(texts::kClipboardBusy);
+  // Not through the clipboard speech: it would replace the table just copied.
+  if (view_.uia_notify)
+    Data_->NotifyAccessClients(Format(texts::kTableCopiedFormat, static_cast<int>(table->rows.size())));
+}
+
+void TBody::TableSaveClick() {
+  const auto table = CaretTable();
+  if (!table) return RefuseSourceCommand(texts::kNotFromAList);
+  std::string file = SafeFileName(SaveName()) + ".csv";
+  std::vector<char> buffer(kSaveNameBuffer, '\0');
+  file.copy(buffer.data(), buffer.size() - 1);
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = hwnd_;
+  dialog.lpstrFilter = texts::kTableFilter;
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = buffer.data();
+  dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+  dialog.lpstrDefExt = "csv";
+  dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
+                 OFN_NOCHANGEDIR;
+  if (!GetSaveFileNameA(&dialog)) return;  // cancelled: nothing changes
+  const std::string csv = capture::CommaSeparated(*table);
+  WriteFileBytes(buffer.data(), dialog.nFilterIndex == 2 ? Utf8WithByteOrderMark(csv) : csv);
+  Report(Format(texts::kTableSavedFormat, static_cast<int>(table->rows.size())));
+}
+
+void TBody::GoToSourceClick() {
+  const auto line = CaretCapturedLine();
+  const capture::LineSource* source = line ? LineSources_.At(*line) : nullptr;
+  if (!source) return RefuseSourceCommand(texts::kNoSource);
+  const std::string& captured = CapturedLines_.Items()[static_cast<size_t>(*line)];
+  const std::string text = source->textStart <= captured.size() ? captured.substr(source->textStart) : captured;
+  std::optional<RECT> place;
+  try {
+    place = capture::ShowSource(*source, text, capture::CaptureLimits{});
+  } catch (const capture::ETargetNotResponding&) {
+    place.reset();
+  }
+  if (!place) return RefuseSourceCommand(texts::kSourceGone);
+  BringToFront(AsWindow(source->window));
+  // Never a click: the user acts there with the screen reader, as after the address command.
+  SetCursorPos(place->left + (place->right - place->left) / 2, place->top + (place->bottom - place->top) / 2);
+  // A line of several (an edit's) is named by the pane's line alone.
+  const std::string spoken = text.find_first_of("\r\n") == std::string::npos ? text : Data_->Lines().Get(CaretLine(*Data_));
+  Report(Format(texts::kMovedToFormat, spoken.c_str()));
+}
+
+}  // namespace glean
