@@ -45,10 +45,9 @@ struct CountSink {
 struct ItemSink {
   std::vector<TheStringItem>& out;
   void Row(std::string_view text, TRowAttribute attribute) {
-    TheStringItem item;
+    TheStringItem& item = out.emplace_back();
     item.Text.assign(text.data(), text.size());
     item.Word1 = uint32_t(attribute);
-    out.push_back(std::move(item));
   }
   void LastToLineBreak() {
     out.back().Word1 = (out.back().Word1 & ~3u) | uint32_t(TRowAttribute::LineBreak);
