@@ -19,6 +19,14 @@ struct WrapPass {
   void Cut(std::string_view line, Sink& sink) {
     CutLine(line, rules, cursor, sink);
   }
+  // Whether the line is narrower than the wrap column, as DisplayWidth tells, without
+  // walking the whole line: the cursor's columns reach past the column when it is not.
+  bool Fits(std::string_view line) {
+    const int w = metrics.WrapByte;
+    if (static_cast<int>(line.size()) < w && line.find('\t') == std::string_view::npos) return true;
+    cursor.Build(line);
+    return cursor.ColumnCount() < w;
+  }
   TWrapRules rules;
   TWrapCursor cursor;
   TColumnMetrics metrics;
@@ -125,14 +133,19 @@ void TEditorScreenStrings::Rewrap() {
         line = std::move(Item(r).Text);
         marks.push_back(RowMarks(r));
       } else {
+        // Each old row's text is let go once joined: the new rows of the line are then
+        // allocated where the old ones were, at once, instead of searched for in a heap
+        // that holds both texts.
         line.clear();
         for (int k = r; k <= end; ++k) {
-          line += Ref(k);
+          std::string& old = Item(k).Text;
+          line += old;
+          std::string().swap(old);
           marks.push_back(RowMarks(k));
         }
       }
       const size_t firstNew = out.size();
-      if (DisplayWidth(line, pass.metrics) < pass.metrics.WrapByte) {
+      if (pass.Fits(line)) {
         TheStringItem item;
         item.Text = std::move(line);
         for (uint16_t m : marks) OrMarks(item, m);
