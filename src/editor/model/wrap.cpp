@@ -133,14 +133,9 @@ void TEditorScreenStrings::Rewrap() {
         line = std::move(Item(r).Text);
         marks.push_back(RowMarks(r));
       } else {
-        // Each old row's text is let go once joined: the new rows of the line are then
-        // allocated where the old ones were, at once, instead of searched for in a heap
-        // that holds both texts.
         line.clear();
         for (int k = r; k <= end; ++k) {
-          std::string& old = Item(k).Text;
-          line += old;
-          std::string().swap(old);
+          line += Ref(k);
           marks.push_back(RowMarks(k));
         }
       }
