@@ -24,14 +24,12 @@ const TDelimiters& DefaultDelimiters() {
   return set;
 }
 
-namespace {
 int TabFill(int column, const TColumnMetrics& m) {
   int t = std::max(m.TabSpaceCount, 1);
   int n = t - column % t - 1;
   if (m.WordWrap) n = std::min(n, m.WrapByte - column % m.WrapByte - 1);
   return n;
 }
-}  // namespace
 
 void BuildColumnClassesInto(std::string& classes, std::string_view text,
                             const TColumnMetrics& m, const TDelimiters& delimiters) {

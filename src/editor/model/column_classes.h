@@ -28,6 +28,10 @@ std::string BuildColumnClasses(std::string_view text, const TColumnMetrics& m,
 void BuildColumnClassesInto(std::string& classes, std::string_view text,
                             const TColumnMetrics& m, const TDelimiters& delimiters);
 
+// Filler columns after a tab in row column `column` (0-based): to the next tab stop and,
+// with word wrap on, never past the end of a row.
+int TabFill(int column, const TColumnMetrics& m);
+
 // Display width of a row text: tabs expanded as the class string expands them, a
 // double-byte character 2 columns.
 int DisplayWidth(std::string_view text, const TColumnMetrics& m);

@@ -4,86 +4,33 @@
 #include "editor/model/line_split.h"
 #include "editor/model/screen_strings.h"
 #include "editor/model/update_block.h"
+#include "editor/model/wrap_cursor.h"
+#include "editor/model/wrap_cut.h"
 
 namespace glean {
 
 namespace {
 
-struct WrapRules {
-  WrapRules(const TEditorWrapOption& o, TColumnMetrics m, const TDelimiters& d)
-      : option(o), metrics(m), delimiters(d), lead(o.LeadStr()), follow(o.FollowStr()),
-        punctuation(o.PunctuationStr()) {}
-  const TEditorWrapOption& option;
+// One wrap pass: the rules and the cursor, made once for every line it cuts.
+struct WrapPass {
+  WrapPass(const TEditorWrapOption& o, const TColumnMetrics& m, const TDelimiters& d)
+      : rules(o, m.WrapByte), cursor(m, d), metrics(m) {}
+  template <class Sink>
+  void Cut(std::string_view line, Sink& sink) {
+    CutLine(line, rules, cursor, sink);
+  }
+  // Whether the line is narrower than the wrap column, as DisplayWidth tells, without
+  // walking the whole line: the cursor's columns reach past the column when it is not.
+  bool Fits(std::string_view line) {
+    const int w = metrics.WrapByte;
+    if (static_cast<int>(line.size()) < w && line.find('\t') == std::string_view::npos) return true;
+    cursor.Build(line);
+    return cursor.ColumnCount() < w;
+  }
+  TWrapRules rules;
+  TWrapCursor cursor;
   TColumnMetrics metrics;
-  const TDelimiters& delimiters;
-  TCharSet lead, follow, punctuation;
-  TEditorAttributeArray cursor;  // reused from cut to cut
 };
-
-// Cuts one logical line (word wrap on). Sink: Row(text, attribute) for each row, and
-// LastToLineBreak() when the return mark hangs on the last row instead of an empty row.
-template <class Sink>
-void CutLine(std::string_view line, WrapRules& r, Sink& sink) {
-  const int w = r.metrics.WrapByte;
-  const TEditorWrapOption& o = r.option;
-  // Without a tab a line is as wide as it is long: a short one is one row as it is.
-  if (static_cast<int>(line.size()) < w && line.find('\t') == std::string_view::npos) {
-    sink.Row(line, TRowAttribute::LineBreak);
-    return;
-  }
-  TEditorAttributeArray& a = r.cursor;
-  a.Build(line, r.metrics, r.delimiters);
-  if (a.ColumnCount() < w) {
-    sink.Row(line, TRowAttribute::LineBreak);
-    return;
-  }
-  std::string_view rest = line;
-  a.MoveTo(w);
-  const int kinsokuFloor = (w / 5) * 4;
-  for (;;) {
-    if (a.Current() == '0') {
-      if (!rest.empty())
-        sink.Row(rest, TRowAttribute::LineBreak);
-      else if (!o.FollowRetMark())
-        sink.Row(std::string_view{}, TRowAttribute::LineBreak);
-      else
-        sink.LastToLineBreak();
-      return;
-    }
-    if (a.Current() == '4') {
-      a.Prev();
-    } else if (o.WordBreak() && a.ColumnCount() > w) {
-      while (a.Current() != '2' && a.Current() != '3' && a.Current() != '5' &&
-             a.Position() > w / 3)
-        a.BackOneChar();
-    }
-    if (o.FollowPunctuation()) {
-      while (a.Position() < w + 2 && r.punctuation.Contains(a.NextChar())) a.ForwardOneChar();
-    }
-    if (o.Leading() && a.ColumnCount() > a.Position()) {
-      while (a.Position() > kinsokuFloor && r.lead.Contains(a.CurrentChar())) a.BackOneChar();
-      if (a.ColumnCount() > a.Position() + 1) {
-        std::string_view next = a.NextChar();
-        std::string_view cur = a.CurrentChar();
-        if (r.follow.Contains(next)) {
-          while (a.Position() > kinsokuFloor &&
-                 (r.lead.Contains(cur) || r.follow.Contains(next))) {
-            a.BackOneChar();
-            next = cur;
-            cur = a.CurrentChar();
-          }
-        }
-      }
-    }
-    // Never leave a lead byte at the row end.
-    if (a.Current() == '4') a.Next();
-    size_t cut = std::min(static_cast<size_t>(std::max(a.ByteIndex(), 1)), rest.size());
-    sink.Row(rest.substr(0, cut), TRowAttribute::Wrapped);
-    rest.remove_prefix(cut);
-    a.Build(rest, r.metrics, r.delimiters);
-    a.MoveTo(w);
-  }
-}
 
 struct ListSink {
   TEditorStringList& rows;
@@ -106,10 +53,9 @@ struct CountSink {
 struct ItemSink {
   std::vector<TheStringItem>& out;
   void Row(std::string_view text, TRowAttribute attribute) {
-    TheStringItem item;
+    TheStringItem& item = out.emplace_back();
     item.Text.assign(text.data(), text.size());
     item.Word1 = uint32_t(attribute);
-    out.push_back(std::move(item));
   }
   void LastToLineBreak() {
     out.back().Word1 = (out.back().Word1 & ~3u) | uint32_t(TRowAttribute::LineBreak);
@@ -132,9 +78,9 @@ void TEditorScreenStrings::WrapText(std::string_view text, TEditorStringList& ro
     } else if (!wordWrap_) {
       ForEachLine(text, [&](std::string_view line) { rows.Add(std::string(line)); });
     } else {
-      WrapRules rules{WrapOption(), Metrics(), Delims()};
+      WrapPass pass{WrapOption(), Metrics(), Delims()};
       ListSink sink{rows};
-      ForEachLine(text, [&](std::string_view line) { CutLine(line, rules, sink); });
+      ForEachLine(text, [&](std::string_view line) { pass.Cut(line, sink); });
     }
   } catch (...) {
     rows.EndUpdate();
@@ -145,9 +91,9 @@ void TEditorScreenStrings::WrapText(std::string_view text, TEditorStringList& ro
 
 int TEditorScreenStrings::WrapCount(std::string_view line) {
   if (!wordWrap_) return 1;
-  WrapRules rules{WrapOption(), Metrics(), Delims()};
+  WrapPass pass{WrapOption(), Metrics(), Delims()};
   CountSink sink;
-  CutLine(line, rules, sink);
+  pass.Cut(line, sink);
   return sink.rows;
 }
 
@@ -160,9 +106,9 @@ void TEditorScreenStrings::LoadText(std::string_view text) {
       out.back().Text.assign(line.data(), line.size());
     });
   } else {
-    WrapRules rules{WrapOption(), Metrics(), Delims()};
+    WrapPass pass{WrapOption(), Metrics(), Delims()};
     ItemSink sink{out};
-    ForEachLine(text, [&](std::string_view line) { CutLine(line, rules, sink); });
+    ForEachLine(text, [&](std::string_view line) { pass.Cut(line, sink); });
   }
   if (!text.empty() && !EndsWithLineBreak(text)) SetAttr(out.back(), TRowAttribute::EndOfText);
   ReplaceAll(std::move(out));
@@ -173,11 +119,11 @@ void TEditorScreenStrings::Rewrap() {
   for (IAttachedEditor* e : Editors()) e->CleanSelection();
   InQuietUpdate(*this, [&] {
     const TRowAttribute lastAttribute = RowAttribute(Count() - 1);
-    WrapRules rules{WrapOption(), Metrics(), Delims()};
+    WrapPass pass{WrapOption(), Metrics(), Delims()};
     std::vector<TheStringItem> out;
     size_t bytes = 0;
     for (int r = 0; r < Count(); ++r) bytes += Ref(r).size();
-    out.reserve(static_cast<size_t>(Count()) + bytes / size_t(rules.metrics.WrapByte));
+    out.reserve(static_cast<size_t>(Count()) + bytes / size_t(pass.metrics.WrapByte));
     std::vector<uint16_t> marks;
     std::string line;
     for (int r = 0; r < Count();) {
@@ -194,14 +140,14 @@ void TEditorScreenStrings::Rewrap() {
         }
       }
       const size_t firstNew = out.size();
-      if (DisplayWidth(line, rules.metrics) < rules.metrics.WrapByte) {
+      if (pass.Fits(line)) {
         TheStringItem item;
         item.Text = std::move(line);
         for (uint16_t m : marks) OrMarks(item, m);
         out.push_back(std::move(item));
       } else {
         ItemSink sink{out};
-        CutLine(line, rules, sink);
+        pass.Cut(line, sink);
         const size_t made = out.size() - firstNew;
         for (size_t k = 0; k < marks.size(); ++k)
           OrMarks(out[firstNew + std::min(k, made - 1)], marks[k]);

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 
 #include "base/sjis.h"
 #include "editor/model/column_classes.h"
+#include "editor/model/line_split.h"
 #include "editor/model/screen_strings.h"
+#include "editor/model/wrap_cursor.h"
+#include "editor/model/wrap_cut.h"
 
 namespace glean {
 namespace {
@@ -228,6 +232,95 @@ TEST_F(WrapTest, RandomLinesJoinBackAndNeverSplitACharacter) {
     }
     EXPECT_EQ(joined, line);
     EXPECT_EQ(list.WrapCount(line), int(rows.size()));
+  }
+}
+
+// The wrap cuts with a cursor of its own that works columns out only where it is asked;
+// the plain column walk over the whole class string is the reference it must match.
+struct WalkCursor : TEditorAttributeArray {
+  TColumnMetrics m;
+  const TDelimiters* d;
+  void Build(std::string_view text) { TEditorAttributeArray::Build(text, m, *d); }
+};
+struct RowSink {
+  Rows rows;
+  void Row(std::string_view text, TRowAttribute a) { rows.emplace_back(std::string(text), a); }
+  void LastToLineBreak() { rows.back().second = TRowAttribute::LineBreak; }
+};
+
+std::string RandomText(std::mt19937& rng, int pieceCount) {
+  // Lead bytes followed by a tab or by another lead byte ("＝" is 0x81 0x81), lone lead
+  // bytes, tabs and long runs: where a byte's place in its character is hard to tell.
+  static const std::vector<std::string> pieces = {
+      "a", "b", " ", ",", ".", "\t", "\t\t", "あ", "、", "。", "（", "「", "」", "ｱ", "ｰ", "漢",
+      "(", ")", "x_y", "＝＝＝", "\x81\t", "\x82", "ー", "abcdefghijkl", "\xfc\xfc\xfc"};
+  std::string text;
+  const size_t kinds = 1 + rng() % pieces.size();  // some texts use only a few pieces
+  for (int i = 0; i < pieceCount; ++i) text += pieces[rng() % kinds];
+  return text;
+}
+
+TEST(WrapCursor, CutsEveryLineAsTheColumnWalkDoes) {
+  std::mt19937 rng(11);
+  for (int round = 0; round < 4000; ++round) {
+    TEditorWrapOption o;
+    o.SetWordBreak(rng() & 1);
+    o.SetLeading(rng() & 1);
+    o.SetFollowPunctuation(rng() & 1);
+    o.SetFollowRetMark(rng() & 1);
+    o.SetWrapByte(20 + int(rng() % 231));
+    const TColumnMetrics m{int(rng() % 14), o.WrapByte(), true};
+    TDelimiters d = DefaultDelimiters();
+    if (rng() % 4 == 0)
+      for (size_t c = 0; c < 256; ++c) d[c] = rng() % 2;
+    const std::string line = RandomText(rng, int(rng() % 400));
+    const TWrapRules rules(o, m.WrapByte);
+    TWrapCursor fast(m, d);
+    WalkCursor walk;
+    walk.m = m;
+    walk.d = &d;
+    RowSink got, want;
+    CutLine(line, rules, fast, got);
+    CutLine(line, rules, walk, want);
+    ASSERT_EQ(got.rows, want.rows) << "round " << round;
+  }
+}
+
+// A zoom step rewraps the rows already there: the rows must be those of wrapping the text.
+TEST_F(WrapTest, RewrappingAtAnotherColumnGivesTheRowsOfWrappingTheText) {
+  std::mt19937 rng(5);
+  for (int round = 0; round < 200; ++round) {
+    option().SetWordBreak(rng() & 1);
+    option().SetLeading(rng() & 1);
+    option().SetWrapByte(20 + int(rng() % 100));
+    std::string text;
+    for (int n = 1 + int(rng() % 30); n > 0; --n) text += RandomText(rng, int(rng() % 60)) + "\r\n";
+    list.LoadText(text);
+    option().SetWrapByte(20 + int(rng() % 100));
+    Rows rows;
+    for (int r = 0; r < list.Count(); ++r) rows.emplace_back(list.Ref(r), list.RowAttribute(r));
+    ASSERT_EQ(rows, Wrap(text)) << "round " << round;
+  }
+}
+
+TEST(ForEachLine, EndsLinesAtCrLfLoneCrAndLoneLf) {
+  std::mt19937 rng(3);
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    for (int n = int(rng() % 12); n > 0; --n) text += "a\r\n"[rng() % 3];
+    std::vector<std::string> want, got;
+    std::string line;
+    for (size_t i = 0; i < text.size(); ++i) {
+      if (text[i] != '\r' && text[i] != '\n') {
+        line += text[i];
+        continue;
+      }
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      want.push_back(std::exchange(line, std::string()));
+    }
+    if (!line.empty()) want.push_back(line);
+    ForEachLine(text, [&](std::string_view l) { got.emplace_back(l); });
+    ASSERT_EQ(got, want) << round;
   }
 }
 
