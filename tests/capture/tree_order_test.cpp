@@ -32,9 +32,13 @@ class FakeObject : public TreeObject {
 
 struct Recorder : WalkOutput {
   bool Stopped() const override { return false; }
-  void AddLine(std::string line) override { lines.push_back(std::move(line)); }
+  void AddLine(std::string line, const std::vector<int>& path) override {
+    lines.push_back(std::move(line));
+    paths.push_back(path);
+  }
   void MarkCut() override { cut = true; }
   std::vector<std::string> lines;
+  std::vector<std::vector<int>> paths;
   bool cut = false;
 };
 
@@ -73,8 +77,10 @@ TEST(TreeOrder, OwnPathIsNotEnteredAgainAndInvisibleSubtreesAreSkipped) {
   Recorder out;
   FakeObject top(&root);
   EXPECT_EQ(WalkObjects(top, out, true), 5);  // root, a, b, hidden, b
-  // The second b repeats the line just written and adds none.
+  // The second b repeats the line just written and adds none. Each line knows its
+  // object's child indexes, the ones passed over counted.
   EXPECT_EQ(out.lines, (std::vector<std::string>{"root", "a", "b"}));
+  EXPECT_EQ(out.paths, (std::vector<std::vector<int>>{{}, {0}, {0, 2}}));
   EXPECT_FALSE(out.cut);
   Recorder all;
   WalkObjects(top, all, false);

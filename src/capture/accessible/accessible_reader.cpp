@@ -31,6 +31,7 @@ bool IsMessageReadClass(const std::string& c) {
 
 struct TreeResult {
   std::vector<std::string> lines;
+  std::vector<std::vector<int>> paths;  // each line's object, as child indexes
   bool cut = false;
   bool finished = true;
   bool stopped = false;
@@ -45,6 +46,7 @@ TreeResult WalkOnce(LRESULT answer, bool skipInvisible, const CapturedText& out)
       share, [answer, skipInvisible, count](WorkerShare& s) { WalkTree(s, answer, skipInvisible, *count); },
       kWindowLimitMs, out.ProcessMessages, out.StopRequested);
   result.lines = share->Lines();
+  result.paths = share->Paths();
   // A tree that still answers after the window's time is too large to read in it, not
   // hung: what was read stays, and the capture goes on.
   result.finished = end == WorkerEnd::Finished || end == WorkerEnd::OutOfTime;
@@ -54,7 +56,7 @@ TreeResult WalkOnce(LRESULT answer, bool skipInvisible, const CapturedText& out)
   return result;
 }
 
-void WriteSection(CapturedText& out, const TreeResult& tree) {
+void WriteSection(CapturedText& out, HWND window, const TreeResult& tree) {
   if (tree.lines.empty() && !tree.cut) return;
   TStringList& lines = out.Lines();
   // Consecutive trees share one header.
@@ -64,8 +66,16 @@ void WriteSection(CapturedText& out, const TreeResult& tree) {
     out.AddSectionBreak();
     out.AddHeader(kAccessibleHeader);
   }
-  for (const std::string& line : tree.lines) out.Add(line);
-  if (tree.cut) out.Add(kTooManyItems);
+  LineSource source;
+  source.window = reinterpret_cast<uintptr_t>(window);
+  source.kind = SourceKind::Accessible;
+  for (size_t i = 0; i < tree.lines.size(); ++i) {
+    source.path = i < tree.paths.size() ? tree.paths[i] : std::vector<int>{};
+    out.SetSource(source);
+    out.Add(tree.lines[i]);
+  }
+  out.ClearSource();
+  if (tree.cut) out.AddNote(kTooManyItems);
   if (!tree.finished) return;  // the driver ends the capture with the error line
   out.EndSection();
   out.TreeSectionEnd = lines.Count();
@@ -101,11 +111,11 @@ void ReadWindowTree(CapturedText& out, HWND window, TreeAnswer answer) {
     try {
       if (TreeAnswer again = AskForOwnTree(window)) tree = WalkOnce(again.Hand(), skipInvisible, out);
     } catch (const ETargetNotResponding&) {
-      WriteSection(out, tree);  // what the first walk read stays before the error line
+      WriteSection(out, window, tree);  // what the first walk read stays before the error line
       throw;
     }
   }
-  WriteSection(out, tree);
+  WriteSection(out, window, tree);
   if (tree.stopped) out.CheckStop();
   if (!tree.finished) throw ETargetNotResponding();
 }

@@ -144,7 +144,7 @@ class ShareOutput : public WalkOutput {
  public:
   explicit ShareOutput(WorkerShare& share) : share_(share) {}
   bool Stopped() const override { return share_.Abandoned(); }
-  void AddLine(std::string line) override { share_.AddLine(std::move(line)); }
+  void AddLine(std::string line, const std::vector<int>& path) override { share_.AddLine(std::move(line), path); }
   void MarkCut() override { share_.MarkCut(); }
 
  private:

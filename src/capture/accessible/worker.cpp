@@ -9,14 +9,20 @@ namespace glean::capture::accessible {
 WorkerShare::WorkerShare() : done_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
 WorkerShare::~WorkerShare() { CloseHandle(done_); }
 
-void WorkerShare::AddLine(std::string line) {
+void WorkerShare::AddLine(std::string line, std::vector<int> path) {
   std::lock_guard lock(mutex_);
   lines_.push_back(std::move(line));
+  paths_.push_back(std::move(path));
 }
 
 std::vector<std::string> WorkerShare::Lines() {
   std::lock_guard lock(mutex_);
   return lines_;
+}
+
+std::vector<std::vector<int>> WorkerShare::Paths() {
+  std::lock_guard lock(mutex_);
+  return paths_;
 }
 
 namespace {

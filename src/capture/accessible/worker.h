@@ -33,7 +33,7 @@ class WorkerShare {
   // Called by the worker after every call that came back.
   void Answered() { answers_.fetch_add(1, std::memory_order_relaxed); }
   bool Abandoned() const { return abandoned_.load(std::memory_order_relaxed); }
-  void AddLine(std::string line);
+  void AddLine(std::string line, std::vector<int> path = {});
   void MarkCut() { cut_.store(true); }
 
   // For the waiting thread.
@@ -41,6 +41,8 @@ class WorkerShare {
   void Abandon() { abandoned_.store(true); }
   bool Cut() const { return cut_.load(); }
   std::vector<std::string> Lines();
+  // The child indexes of each line's object, line for line.
+  std::vector<std::vector<int>> Paths();
   HANDLE DoneEvent() const { return done_; }
   void SetDone() { SetEvent(done_); }
 
@@ -50,6 +52,7 @@ class WorkerShare {
   std::atomic<bool> cut_{false};
   std::mutex mutex_;
   std::vector<std::string> lines_;
+  std::vector<std::vector<int>> paths_;
   HANDLE done_;
 };
 

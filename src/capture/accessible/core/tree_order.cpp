@@ -29,13 +29,14 @@ class Walk {
     std::vector<std::unique_ptr<TreeObject>> kids = object.Children(kMaxObjects - objects_ + 1);
     facts.hasChildren = !kids.empty();
     if (std::string line = lines_.Next(facts, parentName); !line.empty() && !out_.Stopped())
-      out_.AddLine(std::move(line));
+      out_.AddLine(std::move(line), indexes_);
     if (kids.empty()) return;
     if (depth + 1 >= kMaxDepth) {
       out_.MarkCut();
       return;
     }
-    for (auto& kid : kids) {
+    for (size_t k = 0; k < kids.size(); ++k) {
+      auto& kid = kids[k];
       if (out_.Stopped()) return;
       if (objects_ >= kMaxObjects) {
         out_.MarkCut();
@@ -44,7 +45,9 @@ class Walk {
       const void* id = kid->Identity();
       if (id && std::find(path_.begin(), path_.end(), id) != path_.end()) continue;
       if (id) path_.push_back(id);
+      indexes_.push_back(static_cast<int>(k));
       Visit(*kid, depth + 1, facts.name);
+      indexes_.pop_back();
       if (id) path_.pop_back();
     }
   }
@@ -54,6 +57,7 @@ class Walk {
   int objects_ = 0;
   TreeLines lines_;
   std::vector<const void*> path_;  // the objects being read, root first
+  std::vector<int> indexes_;       // their child indexes, below the root
 };
 }  // namespace
 

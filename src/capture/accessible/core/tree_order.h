@@ -28,7 +28,8 @@ class WalkOutput {
  public:
   virtual ~WalkOutput() = default;
   virtual bool Stopped() const = 0;
-  virtual void AddLine(std::string line) = 0;
+  // `path`: the object's child indexes from the root (empty for the root itself).
+  virtual void AddLine(std::string line, const std::vector<int>& path) = 0;
   virtual void MarkCut() = 0;  // the tree holds more than the walk read
 };
 
