@@ -140,9 +140,16 @@ TEST_F(GleanSources, CtrlEnterGoesToTheItemAndSaysWhenItIsGone) {
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == body_; }));
 
   CaretTo("《名前》二行目");
-  SetFocus(pane_);
-  Command(menu::GoToSource1);
+  Press('M', {VK_CONTROL});  // to the pane, as a user goes there
+  ASSERT_TRUE(WaitUntil([&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(body_, nullptr), &info);
+    return info.hwndFocus == pane_;
+  }));
+  Press(VK_RETURN, {VK_CONTROL});
   EXPECT_TRUE(Hears("「二行目」に移動しました。")) << ClipboardText();
+  EXPECT_EQ(WindowText(pane_).find("《名前》二行目\r\n\r\n"), std::string::npos) << "no line break typed";
   HWND list = Sample(sample_app::sources::kList);
   EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 1);
   EXPECT_EQ(SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0), 1);
