@@ -147,9 +147,10 @@ TEST_F(GleanSources, CtrlEnterGoesToTheItemAndSaysWhenItIsGone) {
     GetGUIThreadInfo(GetWindowThreadProcessId(body_, nullptr), &info);
     return info.hwndFocus == pane_;
   }));
+  const std::string before = WindowText(pane_);
   Press(VK_RETURN, {VK_CONTROL});
   EXPECT_TRUE(Hears("「二行目」に移動しました。")) << ClipboardText();
-  EXPECT_EQ(WindowText(pane_).find("《名前》二行目\r\n\r\n"), std::string::npos) << "no line break typed";
+  EXPECT_EQ(WindowText(pane_), before) << "no line break typed";
   HWND list = Sample(sample_app::sources::kList);
   EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 1);
   EXPECT_EQ(SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0), 1);
