@@ -44,13 +44,13 @@ BOOL CALLBACK MatchTitle(HWND hwnd, LPARAM parameter) {
   return FALSE;
 }
 
+}  // namespace
+
 HWND FindChosenWindow(const std::string& title) {
   TitleSearch search{&title};
   EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
   return search.visible ? search.visible : search.any;
 }
-
-}  // namespace
 
 void CaptureChild(CapturedText& out, const ChildFacts& facts) {
   out.Breathe();
@@ -102,7 +102,7 @@ void ListDesktopFolder(const std::string& folder, TStrings& lines) {
 }
 
 namespace {
-bool captureRunning = false;
+thread_local bool captureRunning = false;
 
 struct RunningFlag {
   RunningFlag() { captureRunning = true; }
@@ -128,8 +128,8 @@ CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions
   if (request.SelectedTitle == kDesktopTitle && !FindWindowA(nullptr, kDesktopTitle)) {
     ListDesktopFolder(DesktopFolderFor(request.WindowsFolder), lines);
   } else {
-    HWND window = FindChosenWindow(request.SelectedTitle);
-    if (!window) return CaptureOutcome::WindowNotFound;
+    HWND window = request.Window ? request.Window : FindChosenWindow(request.SelectedTitle);
+    if (!window || !IsWindow(window)) return CaptureOutcome::WindowNotFound;
     out.AddHeader(kTitleHeader);
     out.Add(request.SelectedTitle);
     out.Add("");

@@ -22,6 +22,9 @@ enum class CaptureOutcome {
 
 struct CaptureRequest {
   std::string SelectedTitle;
+  // When set, this window is read and SelectedTitle only names it (a window followed
+  // while its title changes).
+  HWND Window = nullptr;
   std::string WindowsFolder;  // where the desktop folder of the desktop entry lies
   std::function<void(const std::string&)> ShowProgress;
   std::function<void()> ProcessMessages;
@@ -30,13 +33,17 @@ struct CaptureRequest {
   CaptureLimits Limits;
 };
 
+// The window a capture of `title` reads (null when none has the title).
+HWND FindChosenWindow(const std::string& title);
+
 // Fills `lines` and `hits` (emptied first). Errors of the cross-process readers
 // propagate: the capture ends there and its partial lines must not be shown.
 CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions& options,
                              TStringList& lines, ItemHitTable& hits);
 
-// True while a capture runs. The list-view reader lets pending messages be handled, so
-// a click can ask for another capture or a search meanwhile: such requests are ignored.
+// True while a capture runs on this thread. The list-view reader lets pending messages be
+// handled, so a click can ask for another capture or a search meanwhile: such requests
+// are ignored. A capture on another thread has lines of its own and does not count.
 bool CaptureInProgress();
 
 // Dispatch of one descendant control by its window class.

@@ -22,6 +22,10 @@
 namespace glean {
 
 class TBodyMenus;
+namespace watch {
+class TWatcher;
+struct CaptureChange;
+}  // namespace watch
 
 class TBody {
  public:
@@ -89,6 +93,10 @@ class TBody {
   void DataDrawLine(const std::string& lineStr, int x, int y, int index, const TRect& rect, int selected);
   void Timer1Timer();
   const std::string& CurrentLink() const { return CurrentLink_; }
+
+  // The watch of the captured window (body_watch.cpp): Ctrl+W and the two menu items.
+  void WatchClick();
+  bool Watching() const;
   const std::string& LastPointedText() const { return LastPointedText_; }
 
  private:
@@ -149,6 +157,13 @@ class TBody {
   void SetSendClipboard(bool on, const char* spoken);
   void ShowLink(const std::string& token);
   std::string PointedText(HWND window, POINT at);
+  void StartWatch();
+  void WatchAfterCapture();
+  void WatchReport(const std::string& text);
+  void WatchChanged(const watch::CaptureChange& change);
+  void FollowInPane(const watch::CaptureChange& change);
+  void MarkWatchedRows(const std::vector<int>& lines);
+  void PaintWatchedRow(int row, int x, int y, const TRect& rect);
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
@@ -185,6 +200,11 @@ class TBody {
   std::unique_ptr<ui::ToolTip> tips_;
   std::unique_ptr<ui::Timer> Timer1_;
   std::map<HWND, std::string> hints_;
+
+  std::unique_ptr<watch::TWatcher> watch_;
+  std::vector<char> watchedRows_;  // rows of the last change, by the row count below
+  int watchedRowCount_ = -1;
+  bool following_ = false;  // the pane takes a re-read: no pointer moves, no link hints
 };
 
 }  // namespace glean

@@ -57,6 +57,7 @@ void TBody::ShowLink(const std::string& token) {
 }
 
 void TBody::DataCaretMoved() {
+  if (following_) return;  // the watch keeps the user's place; nothing moves the pointer
   StatusBar1_->SetSimpleText(texts::kDataHint);
   CurrentLink_.clear();
   ShowLink(Data_->TokenAtCaret());
@@ -88,6 +89,7 @@ void TBody::DataKeyDown(uint16_t& key, TShiftState shift) {
 void TBody::DataDrawLine(const std::string& lineStr, int x, int y, int index, const TRect& rect, int selected) {
   auto* gdi = dynamic_cast<TGdiCanvas*>(Data_->PaintCanvas());
   if (!gdi) return;
+  if (!selected) PaintWatchedRow(index, x, y, rect);
   RECT pane{};
   GetWindowRect(Data_->Handle(), &pane);
   DcMarkCanvas canvas(gdi->Dc());
