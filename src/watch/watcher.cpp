@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "watch/core/place_map.h"
 #include "watch/core/watch_texts.h"
 #include "watch/event_hooks.h"
 #include "watch/reread_worker.h"
@@ -72,7 +73,7 @@ void TWatcher::Start(HWND window, const std::string& title, const std::vector<st
   window_ = window;
   title_ = title;
   windowsFolder_ = windowsFolder;
-  lines_ = lines;
+  lines_ = PaneLines(lines);
   schedule_ = ReadSchedule(intervalMs, Now());
   merger_ = ChangeMerger();
   timeouts_ = 0;
@@ -158,15 +159,16 @@ void TWatcher::ReadEnded() {
     if (++timeouts_ == kTimeoutsToSay && handlers_.Speak) handlers_.Speak(WatchNotResponding(title_));
   } else if (result->Outcome == CaptureOutcome::Captured) {
     timeouts_ = 0;
-    const LineDiff diff = DiffLines(lines_, result->Lines);
-    const bool same = result->Lines.size() == lines_.size() &&
+    std::vector<std::string> lines = PaneLines(result->Lines);
+    const LineDiff diff = DiffLines(lines_, lines);
+    const bool same = lines.size() == lines_.size() &&
                       std::find(diff.NewToOld.begin(), diff.NewToOld.end(), -1) == diff.NewToOld.end();
     if (!same) {
-      const std::vector<int> changed = ChangedLines(diff, lines_, result->Lines);
+      const std::vector<int> changed = ChangedLines(diff, lines_, lines);
       merger_.Take(diff, changed, now);
-      if (handlers_.Changed) handlers_.Changed(CaptureChange{lines_, result->Lines, diff, changed, result->Hits});
+      if (handlers_.Changed) handlers_.Changed(CaptureChange{lines_, lines, diff, changed, result->Hits});
       if (!active_) return;  // a handler may end the watch
-      lines_ = std::move(result->Lines);
+      lines_ = std::move(lines);
       SayDue(now);
     }
   }

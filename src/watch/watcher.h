@@ -24,7 +24,8 @@ namespace glean::watch {
 class RereadWorker;
 class EventHooks;
 
-// A re-read that changed the capture: the previous lines, the new ones, the diff between
+// A re-read that changed the capture: the previous lines, the new ones (as the pane's
+// lines), the diff between
 // them and the lines that are the change.
 struct CaptureChange {
   const std::vector<std::string>& Before;

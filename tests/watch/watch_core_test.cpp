@@ -103,6 +103,9 @@ TEST(WatchDiff, OffsetsCountCrLfBetweenLines) {
   EXPECT_EQ(offsets.PlaceOf(3), (TextPlace{0, 2}));  // between CR and LF: the line's end
   EXPECT_EQ(offsets.PlaceOf(10), (TextPlace{2, 0}));
   EXPECT_EQ(offsets.OffsetOf({7, 0}), 10);
+  // A multi-line edit's text is one item of the capture and several lines of the pane.
+  EXPECT_EQ(PaneLines({"a", "ログ 0\r\nログ 1", "", "b\r\n", "c\rd\ne"}),
+            (std::vector<std::string>{"a", "ログ 0", "ログ 1", "", "b", "", "c", "d", "e"}));
 }
 
 TEST(WatchSpeech, FirstThreeLinesThenTheCount) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/sjis.h"
+#include "editor/model/line_split.h"
 
 namespace glean::watch {
 
@@ -37,6 +38,20 @@ TextPlace MapPlace(const LineDiff& diff, const std::vector<std::string>& after, 
 bool PlaceKept(const LineDiff& diff, TextPlace place) {
   return place.Line >= 0 && place.Line < static_cast<int>(diff.OldToNew.size()) &&
          diff.OldToNew[size_t(place.Line)] >= 0;
+}
+
+std::vector<std::string> PaneLines(const std::vector<std::string>& items) {
+  std::vector<std::string> lines;
+  lines.reserve(items.size());
+  for (const std::string& item : items) {
+    if (item.find_first_of("\r\n") == std::string::npos) {
+      lines.push_back(item);
+      continue;
+    }
+    ForEachLine(item, [&](std::string_view line) { lines.emplace_back(line); });
+    if (EndsWithLineBreak(item)) lines.emplace_back();
+  }
+  return lines;
 }
 
 LineOffsets::LineOffsets(const std::vector<std::string>& lines) {

@@ -30,6 +30,10 @@ TextPlace MapPlace(const LineDiff& diff, const std::vector<std::string>& after, 
 // same thing (a selection is kept only when both its ends are).
 bool PlaceKept(const LineDiff& diff, TextPlace place);
 
+// The pane's lines of a capture's items: an item may hold line breaks (a multi-line
+// edit's text), and the pane shows it as several lines.
+std::vector<std::string> PaneLines(const std::vector<std::string>& items);
+
 // Offsets of text joined with CR LF between lines, as the pane counts them.
 class LineOffsets {
  public:

@@ -36,6 +36,9 @@ std::vector<WindowEntry> DocumentCycle(const std::string& title);
 std::vector<WindowEntry> DocumentHuge(const std::string& title);
 std::vector<WindowEntry> DocumentBench(const std::string& title);
 std::vector<WindowEntry> DocumentLazy(const std::string& title);
+std::vector<WindowEntry> Ticker(const std::string& title);
+std::vector<WindowEntry> TickerStep(const std::string& title);
+std::vector<WindowEntry> TickerHang(const std::string& title);
 
 inline constexpr Scenario kScenarios[] = {
     {"all", AllControls},       {"empty", Empty},          {"manysel", ManySelected},
@@ -45,6 +48,7 @@ inline constexpr Scenario kScenarios[] = {
     {"wholetree", WholeTreeWindow}, {"bigtext", BigText},  {"liars", Liars},
     {"document", Document},     {"dochang", DocumentHang}, {"doccycle", DocumentCycle},
     {"dochuge", DocumentHuge},   {"docbench", DocumentBench}, {"doclazy", DocumentLazy},
+    {"ticker", Ticker},         {"tickerstep", TickerStep}, {"tickerhang", TickerHang},
 };
 
 // The scenario of that name, or nullptr.
