@@ -39,15 +39,17 @@ bool IsEmptyLine(const std::string& line) {
 
 std::vector<int> ChangedLines(const LineDiff& diff, const std::vector<std::string>& before,
                               const std::vector<std::string>& after) {
-  std::unordered_map<std::string_view, int> removed;
+  // Removed lines by hash (already made for the diff): hashing them again as text would
+  // cost as much as the diff itself when little is left in common.
+  std::unordered_map<uint64_t, int> removed;
   for (size_t i = 0; i < before.size(); ++i)
-    if (diff.OldToNew[i] < 0) ++removed[before[i]];
+    if (diff.OldToNew[i] < 0) ++removed[diff.OldHashes[i]];
   std::vector<int> changed;
   for (size_t i = 0; i < after.size(); ++i) {
     if (diff.NewToOld[i] >= 0) continue;
     const std::string& line = after[i];
     if (IsHeaderLine(line) || IsEmptyLine(line)) continue;
-    auto moved = removed.find(line);
+    auto moved = removed.find(diff.NewHashes[i]);
     if (moved != removed.end() && moved->second > 0) {
       --moved->second;
       continue;

@@ -7,8 +7,8 @@ namespace glean::watch {
 
 namespace {
 // Steps of the search per line of the differing part, and a floor for small inputs.
-constexpr int64_t kBudgetPerLine = 24;
-constexpr int64_t kBudgetFloor = 20000;
+constexpr int64_t kBudgetPerLine = 8;
+constexpr int64_t kBudgetFloor = 10000;
 
 uint64_t Hash(std::string_view s) {
   // FNV-1a, 64 bits: fast on short lines, and collisions between two captures' lines are
@@ -93,8 +93,12 @@ std::vector<uint64_t> HashLines(const std::vector<std::string>& lines) {
   return hashes;
 }
 
-LineDiff DiffLines(const std::vector<uint64_t>& before, const std::vector<uint64_t>& after) {
+LineDiff DiffLines(std::vector<uint64_t> beforeHashes, std::vector<uint64_t> afterHashes) {
   LineDiff diff;
+  diff.OldHashes = std::move(beforeHashes);
+  diff.NewHashes = std::move(afterHashes);
+  const std::vector<uint64_t>& before = diff.OldHashes;
+  const std::vector<uint64_t>& after = diff.NewHashes;
   const int n = static_cast<int>(before.size()), m = static_cast<int>(after.size());
   diff.OldToNew.assign(before.size(), -1);
   diff.NewToOld.assign(after.size(), -1);

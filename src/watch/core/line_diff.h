@@ -16,11 +16,12 @@ struct LineDiff {
   std::vector<int> OldToNew;  // per previous line: its line in the new capture, or -1
   std::vector<int> NewToOld;  // per new line: the previous line it is, or -1
   bool CapReached = false;    // the budget ran out; the middle counts as changed
+  std::vector<uint64_t> OldHashes, NewHashes;  // the lines' hashes, for telling moved lines
 };
 
 std::vector<uint64_t> HashLines(const std::vector<std::string>& lines);
 
-LineDiff DiffLines(const std::vector<uint64_t>& before, const std::vector<uint64_t>& after);
+LineDiff DiffLines(std::vector<uint64_t> before, std::vector<uint64_t> after);
 
 inline LineDiff DiffLines(const std::vector<std::string>& before, const std::vector<std::string>& after) {
   return DiffLines(HashLines(before), HashLines(after));
