@@ -25,6 +25,8 @@ inline constexpr UINT kHangMessage = WM_APP + 41;
 // "tickerhang": the hang of the automatic scenario, after this many milliseconds.
 inline constexpr int kHangAfterMs = 3000;
 inline constexpr int kHangMs = 5000;
+// "tickerbig": an unchanging edit of this many lines (the watch's benchmark).
+inline constexpr int kBigLines = 5000;
 }  // namespace ticker
 
 struct TickerMode {

@@ -39,6 +39,7 @@ std::vector<WindowEntry> DocumentLazy(const std::string& title);
 std::vector<WindowEntry> Ticker(const std::string& title);
 std::vector<WindowEntry> TickerStep(const std::string& title);
 std::vector<WindowEntry> TickerHang(const std::string& title);
+std::vector<WindowEntry> TickerBig(const std::string& title);
 
 inline constexpr Scenario kScenarios[] = {
     {"all", AllControls},       {"empty", Empty},          {"manysel", ManySelected},
@@ -49,6 +50,7 @@ inline constexpr Scenario kScenarios[] = {
     {"document", Document},     {"dochang", DocumentHang}, {"doccycle", DocumentCycle},
     {"dochuge", DocumentHuge},   {"docbench", DocumentBench}, {"doclazy", DocumentLazy},
     {"ticker", Ticker},         {"tickerstep", TickerStep}, {"tickerhang", TickerHang},
+    {"tickerbig", TickerBig},
 };
 
 // The scenario of that name, or nullptr.

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "../long_text.h"
 #include "../sample_ids.h"
 #include "scenarios.h"
 
@@ -76,6 +77,14 @@ std::vector<WindowEntry> Ticker(const std::string& title) { return TickerWindow(
 std::vector<WindowEntry> TickerStep(const std::string& title) { return TickerWindow(title, {true, 0, -1}); }
 std::vector<WindowEntry> TickerHang(const std::string& title) {
   return TickerWindow(title, {true, 1000, ticker::kHangAfterMs});
+}
+
+// For the watch's benchmark: a window of 5,000 lines that never changes.
+std::vector<WindowEntry> TickerBig(const std::string& title) {
+  std::string text;
+  for (int n = 0; n < ticker::kBigLines; ++n) text += LongText("第" + std::to_string(n) + "行", 60) + "\r\n";
+  return {{title, kWindowLeft, kWindowTop, {},
+           {{.kind = Kind::MultiEdit, .id = ticker::kLog, .rect = {0, 0, 600, 300}, .text = text}}}};
 }
 
 void StartTicker(HWND window, const TickerMode& mode) {
