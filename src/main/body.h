@@ -164,6 +164,9 @@ class TBody {
   void FollowInPane(const watch::CaptureChange& change);
   void MarkWatchedRows(const std::vector<int>& lines);
   void PaintWatchedRow(int row, int x, int y, const TRect& rect);
+  // The status bar's text over the pane: the watch's while it runs, else the pane's hint.
+  std::string PaneStatus() const;
+  void SetWatchStatus(const std::string& text);
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
@@ -205,6 +208,7 @@ class TBody {
   std::vector<char> watchedRows_;  // rows of the last change, by the row count below
   int watchedRowCount_ = -1;
   bool following_ = false;  // the pane takes a re-read: no pointer moves, no link hints
+  std::string watchStatus_;
 };
 
 }  // namespace glean

@@ -58,7 +58,7 @@ void TBody::ShowLink(const std::string& token) {
 
 void TBody::DataCaretMoved() {
   if (following_) return;  // the watch keeps the user's place; nothing moves the pointer
-  StatusBar1_->SetSimpleText(texts::kDataHint);
+  StatusBar1_->SetSimpleText(PaneStatus());
   CurrentLink_.clear();
   ShowLink(Data_->TokenAtCaret());
   if (CurrentLink_.empty()) return;
@@ -71,7 +71,7 @@ void TBody::DataCaretMoved() {
 
 void TBody::DataMouseMove(int x, int y) {
   Data_->Host().SetCursor(crArrow);
-  StatusBar1_->SetSimpleText(texts::kDataHint);
+  StatusBar1_->SetSimpleText(PaneStatus());
   CurrentLink_.clear();
   ShowLink(Data_->TokenAtPos(TPoint{x, y}));
   if (!CurrentLink_.empty()) Data_->Host().SetCursor(crHandPoint);

@@ -5,6 +5,7 @@
 #include "capture/section_headers.h"
 #include "editor/control/core/row_text.h"
 #include "main/body.h"
+#include "main/main_texts.h"
 #include "ui/clipboard.h"
 #include "watch/core/place_map.h"
 #include "watch/core/read_schedule.h"
@@ -27,7 +28,7 @@ void TBody::WatchClick() {
   if (capturing_) return;  // the running capture owns the captured lines
   if (Watching()) {
     watch_->Stop();
-    StatusBar1_->SetSimpleText("");
+    SetWatchStatus("");
     WatchReport(watch::kWatchEnded);
     return;
   }
@@ -46,7 +47,7 @@ void TBody::StartWatch() {
     handlers.Speak = [this](const std::string& text) { WatchReport(text); };
     handlers.Changed = [this](const watch::CaptureChange& change) { WatchChanged(change); };
     handlers.Ended = [this](const std::string& text) {
-      StatusBar1_->SetSimpleText("");
+      SetWatchStatus("");
       WatchReport(text);
     };
     handlers.Options = [this] { return capture_; };
@@ -55,7 +56,7 @@ void TBody::StartWatch() {
   watch_->Start(window, SelectedTitle_, CapturedLines_.Items(), windowsFolder_,
                 watch::WatchInterval(view_.watch_interval_ms));
   watchedRows_.clear();
-  StatusBar1_->SetSimpleText(watch::WatchStatus(SelectedTitle_));
+  SetWatchStatus(watch::WatchStatus(SelectedTitle_));
   WatchReport(watch::WatchStarted(SelectedTitle_));
 }
 
@@ -87,11 +88,18 @@ void TBody::WatchChanged(const watch::CaptureChange& change) {
   // The pane holds what Glean put there unless the user has edited it since; an edited
   // pane is left alone, so nothing typed is lost.
   if (Data_->Lines().GetText() != CapturedLines_.GetText()) {
-    StatusBar1_->SetSimpleText(watch::WatchStatusPaneKept(watch_->Title()));
+    SetWatchStatus(watch::WatchStatusPaneKept(watch_->Title()));
     return;
   }
   FollowInPane(change);
-  StatusBar1_->SetSimpleText(watch::WatchStatus(watch_->Title()));
+  SetWatchStatus(watch::WatchStatus(watch_->Title()));
+}
+
+std::string TBody::PaneStatus() const { return Watching() ? watchStatus_ : std::string(texts::kDataHint); }
+
+void TBody::SetWatchStatus(const std::string& text) {
+  watchStatus_ = text;
+  StatusBar1_->SetSimpleText(text);
 }
 
 // The new text goes in; the caret, the top row and the selection are mapped through the
