@@ -46,12 +46,15 @@ BOOL CALLBACK MatchTitle(HWND hwnd, LPARAM parameter) {
   return FALSE;
 }
 
+}  // namespace
+
 HWND FindChosenWindow(const std::string& title) {
   TitleSearch search{&title};
   EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
   return search.visible ? search.visible : search.any;
 }
 
+namespace {
 void EndWithError(CapturedText& out, int linesBefore, const std::string& line) {
   out.ClearSource();  // the error came in the middle of an item
   if (out.Lines().Count() == linesBefore) out.AddSectionBreak();
@@ -134,7 +137,7 @@ void ListDesktopFolder(const std::string& folder, TStrings& lines) {
 }
 
 namespace {
-bool captureRunning = false;
+thread_local bool captureRunning = false;
 
 struct RunningFlag {
   RunningFlag() { captureRunning = true; }
@@ -162,8 +165,8 @@ CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions
   if (request.SelectedTitle == kDesktopTitle && !FindWindowA(nullptr, kDesktopTitle)) {
     ListDesktopFolder(DesktopFolderFor(request.WindowsFolder), lines);
   } else {
-    HWND window = FindChosenWindow(request.SelectedTitle);
-    if (!window) return CaptureOutcome::WindowNotFound;
+    HWND window = request.Window ? request.Window : FindChosenWindow(request.SelectedTitle);
+    if (!window || !IsWindow(window)) return CaptureOutcome::WindowNotFound;
     out.AddHeader(kTitleHeader);
     LineSource title;
     title.window = reinterpret_cast<uintptr_t>(window);

@@ -22,6 +22,9 @@ enum class CaptureOutcome {
 
 struct CaptureRequest {
   std::string SelectedTitle;
+  // When set, this window is read and SelectedTitle only names it (a window followed
+  // while its title changes).
+  HWND Window = nullptr;
   std::string WindowsFolder;  // where the desktop folder of the desktop entry lies
   std::function<void(const std::string&)> ShowProgress;
   std::function<void()> ProcessMessages;
@@ -30,6 +33,9 @@ struct CaptureRequest {
   CaptureLimits Limits;
 };
 
+// The window a capture of `title` reads (null when none has the title).
+HWND FindChosenWindow(const std::string& title);
+
 // Fills `lines` and `hits` (emptied first), and `sources` (emptied first) with where each
 // line came from, when given. A control whose memory in its process cannot be read ends
 // with an error line and the capture goes on; other errors propagate, and then the
@@ -37,8 +43,9 @@ struct CaptureRequest {
 CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions& options,
                              TStringList& lines, ItemHitTable& hits, LineSources* sources = nullptr);
 
-// True while a capture runs. The list-view reader lets pending messages be handled, so
-// a click can ask for another capture or a search meanwhile: such requests are ignored.
+// True while a capture runs on this thread. The list-view reader lets pending messages be
+// handled, so a click can ask for another capture or a search meanwhile: such requests
+// are ignored. A capture on another thread has lines of its own and does not count.
 bool CaptureInProgress();
 
 // Dispatch of one descendant control by its window class.

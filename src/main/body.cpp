@@ -8,6 +8,7 @@
 #include "ui/application.h"
 #include "ui/clipboard.h"
 #include "ui/hint.h"
+#include "watch/watcher.h"
 #include "win/os_error.h"
 
 namespace glean {
@@ -199,6 +200,7 @@ void TBody::FormClose() {
 
 void TBody::FormDestroy() {
   ui::SetHintHandlers(nullptr, nullptr);
+  watch_.reset();
   Timer1_.reset();
   tips_.reset();
   // The pane and the lists go while their parents still exist.

@@ -24,6 +24,10 @@
 namespace glean {
 
 class TBodyMenus;
+namespace watch {
+class TWatcher;
+struct CaptureChange;
+}  // namespace watch
 
 class TBody {
  public:
@@ -96,6 +100,10 @@ class TBody {
   void DataDrawLine(const std::string& lineStr, int x, int y, int index, const TRect& rect, int selected);
   void Timer1Timer();
   const std::string& CurrentLink() const { return CurrentLink_; }
+
+  // The watch of the captured window (body_watch.cpp): Ctrl+W and the two menu items.
+  void WatchClick();
+  bool Watching() const;
   const std::string& LastPointedText() const { return LastPointedText_; }
 
  private:
@@ -159,6 +167,16 @@ class TBody {
   std::optional<int> CaretCapturedLine();
   std::optional<capture::Table> CaretTable();
   void RefuseSourceCommand(const char* text);
+  void StartWatch();
+  void WatchAfterCapture();
+  void WatchReport(const std::string& text);
+  void WatchChanged(const watch::CaptureChange& change);
+  void FollowInPane(const watch::CaptureChange& change);
+  void MarkWatchedRows(const std::vector<int>& lines);
+  void PaintWatchedRow(int row, int x, int y, const TRect& rect);
+  // The status bar's text over the pane: the watch's while it runs, else the pane's hint.
+  std::string PaneStatus() const;
+  void SetWatchStatus(const std::string& text);
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
@@ -196,6 +214,12 @@ class TBody {
   std::unique_ptr<ui::ToolTip> tips_;
   std::unique_ptr<ui::Timer> Timer1_;
   std::map<HWND, std::string> hints_;
+
+  std::unique_ptr<watch::TWatcher> watch_;
+  std::vector<char> watchedRows_;  // rows of the last change, by the row count below
+  int watchedRowCount_ = -1;
+  bool following_ = false;  // the pane takes a re-read: no pointer moves, no link hints
+  std::string watchStatus_;
 };
 
 }  // namespace glean

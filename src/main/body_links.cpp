@@ -57,7 +57,8 @@ void TBody::ShowLink(const std::string& token) {
 }
 
 void TBody::DataCaretMoved() {
-  StatusBar1_->SetSimpleText(texts::kDataHint);
+  if (following_) return;  // the watch keeps the user's place; nothing moves the pointer
+  StatusBar1_->SetSimpleText(PaneStatus());
   CurrentLink_.clear();
   ShowLink(Data_->TokenAtCaret());
   if (CurrentLink_.empty()) return;
@@ -70,7 +71,7 @@ void TBody::DataCaretMoved() {
 
 void TBody::DataMouseMove(int x, int y) {
   Data_->Host().SetCursor(crArrow);
-  StatusBar1_->SetSimpleText(texts::kDataHint);
+  StatusBar1_->SetSimpleText(PaneStatus());
   CurrentLink_.clear();
   ShowLink(Data_->TokenAtPos(TPoint{x, y}));
   if (!CurrentLink_.empty()) Data_->Host().SetCursor(crHandPoint);
@@ -93,6 +94,7 @@ void TBody::DataKeyDown(uint16_t& key, TShiftState shift) {
 void TBody::DataDrawLine(const std::string& lineStr, int x, int y, int index, const TRect& rect, int selected) {
   auto* gdi = dynamic_cast<TGdiCanvas*>(Data_->PaintCanvas());
   if (!gdi) return;
+  if (!selected) PaintWatchedRow(index, x, y, rect);
   RECT pane{};
   GetWindowRect(Data_->Handle(), &pane);
   DcMarkCanvas canvas(gdi->Dc());

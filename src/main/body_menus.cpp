@@ -46,6 +46,7 @@ bool TBody::MenuCommand(UINT id) {
     case menu::TableSave1: TableSaveClick(); break;
     case menu::TableCopy1: case menu::TableCopy2: TableCopyClick(); break;
     case menu::GoToSource1: GoToSourceClick(); break;
+    case menu::Watch1: case menu::Watch2: WatchClick(); break;
     default:
       for (const auto& item : kFontSizeItems)
         if (id == static_cast<UINT>(item[0])) {
@@ -63,6 +64,7 @@ void TBody::InitMenuPopup(HMENU menu) {
     m.SetChecked(menu::A1, AutoBtn_->Checked());
     m.SetChecked(menu::B1, AlwsFrgrnd_->Checked());
     m.SetChecked(menu::C2, view_.compact_style);
+    m.SetChecked(menu::Watch1, Watching());
     m.SetEnabled(menu::W2, !AnnounceActive);
   } else if (menu == m.L1()) {
     for (const auto& item : kFontSizeItems) m.SetChecked(item[0], item[1] == listFontSize_);
@@ -76,6 +78,7 @@ void TBody::InitMenuPopup(HMENU menu) {
 void TBody::PopupMenu1Popup() {
   SetEditingStates(menu::Undo1, menu::Cut1, menu::Copy1, menu::Paste1, menu::Delete1);
   menus_->SetLinkItemsShown(LinkIsCurrent());
+  menus_->SetChecked(menu::Watch2, Watching());
 }
 
 void TBody::SetEditingStates(UINT undo, UINT cut, UINT copy, UINT paste, UINT clear) {

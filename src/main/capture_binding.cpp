@@ -90,6 +90,7 @@ void TBody::CaptureEntry(int index, const std::string& spoken, const char* acces
   SendMessageA(Data_->Handle(), EM_SCROLLCARET, 0, 0);
   StatusBar1_->SetSimpleText("");
   Report(spoken + accessedSuffix + texts::kTabToData);
+  WatchAfterCapture();
 }
 
 }  // namespace glean

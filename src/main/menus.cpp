@@ -50,6 +50,7 @@ constexpr MenuRow kMainMenu1[] = {
     {1, menu::O2, "日本語入力 - オン(&O)", 0, 0, nullptr},
     {0, kSubmenu, "表示(&V)", 0, 0, nullptr},
     {1, menu::A1, "自動再検索(&A)", 0, 0, nullptr},
+    {1, menu::Watch1, "変化を読み上げる(&R)", kCtrl, 'W', "Ctrl+W"},
     {1, menu::B1, "常に手前に表示(&B)", kCtrl, 'G', "Ctrl+G"},
     {1, kSubmenu, "移動(&M)", 0, 0, nullptr},
     {2, menu::N13, "リスト(&L)", kCtrl, 'L', "Ctrl+L"},
@@ -92,6 +93,8 @@ constexpr MenuRow kPopupMenu1[] = {
     {0, menu::O1, "日本語入力 - オン(&O)", 0, 0, nullptr},
     {0, 0, "-", 0, 0, nullptr},
     {0, menu::Wordrap, "右端で折り返す(&W)", 0, 0, nullptr},
+    {0, 0, "-", 0, 0, nullptr},
+    {0, menu::Watch2, "変化を読み上げる(&R)", 0, 0, "Ctrl+W"},
 };
 
 // The items never shown: only their shortcuts exist.

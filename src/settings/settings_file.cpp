@@ -111,6 +111,7 @@ LayoutSize TSettingsFile::LoadSettings(CaptureOptions& capture, ViewSettings& vi
   (view.compact_style ? view.compact_height : view.window_height) = size.height;
   view.window_maximized = ReadBool(kCommon, "window_maximized", false);
   view.uia_notify = ReadBool(kCommon, "uia_notify", true);
+  view.watch_interval_ms = ReadInt(kCommon, "watch_interval_ms", 1000);
   LoadList(capture.no_access);
   return size;
 }

@@ -27,6 +27,8 @@ struct ViewSettings {
   bool window_maximized = false;
   // Glean's reports of what it did also go to screen readers as UI Automation notifications.
   bool uia_notify = true;
+  // How often a watched window is read again, in milliseconds (0: only on its events).
+  int watch_interval_ms = 1000;
 };
 
 }  // namespace glean

@@ -163,6 +163,17 @@ TEST_F(CommandTest, TheViewMenuShowsTheSwitchesAndTheToggles) {
   EXPECT_FALSE(m.Checked(menu::C2));
   EXPECT_TRUE(m.Enabled(menu::W2)) << "no reader, no clipboard speech";
   EXPECT_TRUE(m.Checked(menu::W2));
+  EXPECT_FALSE(m.Checked(menu::Watch1));
+
+  // The watch is ticked in both menus while it runs; either item ends it.
+  Command(*body, menu::Watch1);
+  Open(*body, m.Show1());
+  EXPECT_TRUE(m.Checked(menu::Watch1));
+  Open(*body, m.PopupMenu1());
+  EXPECT_TRUE(m.Checked(menu::Watch2));
+  Command(*body, menu::Watch2);
+  Open(*body, m.Show1());
+  EXPECT_FALSE(m.Checked(menu::Watch1));
 
   Command(*body, menu::A1);
   Command(*body, menu::B1);

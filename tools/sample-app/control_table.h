@@ -4,6 +4,8 @@
 #include <variant>
 #include <vector>
 
+#include "ticker.h"
+
 namespace sample_app {
 
 enum class Kind {
@@ -120,6 +122,7 @@ struct WindowEntry {
   bool tool_window = false;
   // When set, a Unicode window whose title is `title` followed by this.
   std::wstring wide_title_suffix = {};
+  TickerMode ticker = {};  // the ticker scenarios' changing texts
 };
 
 }  // namespace sample_app

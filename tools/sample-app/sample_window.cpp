@@ -45,6 +45,8 @@ bool OtherWindowShown(HWND closing) {
 bool RegisterClassNamed(HINSTANCE instance, const char* name);
 
 LRESULT CALLBACK SampleWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT ticked = 0;
+  if (TickerMessage(window, message, wparam, ticked)) return ticked;
   switch (message) {
     case WM_COMMAND:
       if (LOWORD(wparam) == kMenuExit && lparam == 0) DestroyWindow(window);
@@ -121,6 +123,7 @@ HWND OpenSampleWindow(HINSTANCE instance, const WindowEntry& entry) {
     SetWindowTextW(window, (Widen(entry.title) + entry.wide_title_suffix).c_str());
   else
     SetWindowTextA(window, entry.title.c_str());
+  if (entry.ticker.active) StartTicker(window, entry.ticker);
   if (entry.shown) {
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);

@@ -435,8 +435,8 @@ access::TPaneAccess& TEditor::Access() {
   return *access_;
 }
 
-void TEditor::NotifyAccessClients(const std::string& text) {
-  if (hwnd_) Access().Notify(text);
+void TEditor::NotifyAccessClients(const std::string& text, const char16_t* activity) {
+  if (hwnd_) Access().Notify(text, activity);
 }
 
 void TEditor::TextChanged(TEditorScreenStrings& list) {

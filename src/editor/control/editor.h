@@ -71,7 +71,7 @@ class TEditor : private TEditorRegistration, private IEditorHost, public TEditor
   access::TPaneAccess& Access();
   // A report of what the program did, raised as a UI Automation notification while a
   // client listens (Shift-JIS text).
-  void NotifyAccessClients(const std::string& text);
+  void NotifyAccessClients(const std::string& text, const char16_t* activity = u"Glean.Announce");
 
   void TextChanged(TEditorScreenStrings& list) override;
 

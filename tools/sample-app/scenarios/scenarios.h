@@ -38,6 +38,10 @@ std::vector<WindowEntry> DocumentBench(const std::string& title);
 std::vector<WindowEntry> DocumentLazy(const std::string& title);
 std::vector<WindowEntry> SlowRow(const std::string& title);
 std::vector<WindowEntry> Sources(const std::string& title);
+std::vector<WindowEntry> Ticker(const std::string& title);
+std::vector<WindowEntry> TickerStep(const std::string& title);
+std::vector<WindowEntry> TickerHang(const std::string& title);
+std::vector<WindowEntry> TickerBig(const std::string& title);
 
 inline constexpr Scenario kScenarios[] = {
     {"all", AllControls},       {"empty", Empty},          {"manysel", ManySelected},
@@ -49,6 +53,8 @@ inline constexpr Scenario kScenarios[] = {
     {"dochuge", DocumentHuge},   {"docbench", DocumentBench}, {"doclazy", DocumentLazy},
     {"slowrow", SlowRow},
     {"sources", Sources},
+    {"ticker", Ticker},         {"tickerstep", TickerStep}, {"tickerhang", TickerHang},
+    {"tickerbig", TickerBig},
 };
 
 // The scenario of that name, or nullptr.

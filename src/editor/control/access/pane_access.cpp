@@ -81,16 +81,16 @@ void TPaneAccess::RowListSwapped() {
   Raise(uia::kTextChangedEvent);
 }
 
-void TPaneAccess::Notify(const std::string& text) {
+void TPaneAccess::Notify(const std::string& text, const char16_t* activity) {
   auto fn = uia::Functions().RaiseNotificationEvent;
   auto listening = uia::Functions().ClientsAreListening;
   if (!fn || !listening || !listening()) return;
   win::ComPtr<IRawElementProviderSimple> p(Provider());
   BSTR display = win::MakeBstr(Widen(text));
-  BSTR activity = win::MakeBstr(u"Glean.Announce");
-  fn(p.Get(), uia::kNotificationKindActionCompleted, uia::kNotificationProcessingMostRecent, display, activity);
+  BSTR activityId = win::MakeBstr(activity);
+  fn(p.Get(), uia::kNotificationKindActionCompleted, uia::kNotificationProcessingMostRecent, display, activityId);
   SysFreeString(display);
-  SysFreeString(activity);
+  SysFreeString(activityId);
 }
 
 }  // namespace glean::access

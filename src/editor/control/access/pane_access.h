@@ -31,8 +31,9 @@ class TPaneAccess {
   void TextChanged(const TLastUpdate& update);
   // The pane shows another row list: the text changed as a whole.
   void RowListSwapped();
-  // Glean's report of what it did, spoken by the screen reader (Shift-JIS text).
-  void Notify(const std::string& text);
+  // Glean's report of what it did, spoken by the screen reader (Shift-JIS text). The
+  // activity groups reports: a newer one of the same activity replaces a waiting one.
+  void Notify(const std::string& text, const char16_t* activity = u"Glean.Announce");
 
   HWND Window() const { return hwnd_; }
   TEditorCore& Editor() { return text_.Editor(); }
