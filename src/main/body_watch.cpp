@@ -117,6 +117,7 @@ void TBody::FollowInPane(const watch::CaptureChange& change) {
   CapturedLines_.Clear();
   for (const std::string& line : change.After) CapturedLines_.Add(line);
   ItemHitTable_ = change.Hits;
+  LineSources_ = change.Sources;
   Data_->Lines().Assign(CapturedLines_);
   const int start = after.OffsetOf(watch::MapPlace(change.Diff, change.After, caret));
   if (selLength > 0 && watch::PlaceKept(change.Diff, caret) && watch::PlaceKept(change.Diff, selEnd)) {

@@ -31,7 +31,7 @@ RereadResult Read(const RereadJob& job, std::atomic<bool>& stop) {
   request.StopRequested = [&stop] { return stop.load(); };
   TStringList lines;
   try {
-    result.Outcome = capture::CaptureWindow(request, job.Options, lines, result.Hits);
+    result.Outcome = capture::CaptureWindow(request, job.Options, lines, result.Hits, &result.Sources);
   } catch (...) {
     result.Failed = true;
   }

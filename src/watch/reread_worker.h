@@ -30,6 +30,7 @@ struct RereadResult {
   bool Failed = false;  // a reader's error: the lines are not a whole capture
   std::vector<std::string> Lines;
   capture::ItemHitTable Hits;
+  capture::LineSources Sources;  // of Lines, as the capture wrote them
   uint64_t Generation = 0;
 };
 

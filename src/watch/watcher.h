@@ -33,6 +33,8 @@ struct CaptureChange {
   const LineDiff& Diff;
   const std::vector<int>& Changed;
   const capture::ItemHitTable& Hits;
+  // Where each line of After came from.
+  const capture::LineSources& Sources;
 };
 
 struct WatchHandlers {

@@ -69,6 +69,23 @@ TEST(TableText, ShiftJisTrailBytesAreNeverTakenForSeparators) {
   EXPECT_EQ(CommaSeparated(t), "ソ表,\"ー,\"\r\n");
 }
 
+TEST(TableText, TheRecordFollowsTheLinesSplitAsThePaneShowsThem) {
+  // The watch keeps the pane's lines: a cell holding a line break becomes two lines.
+  LineSources sources;
+  const int view = sources.AddList({SourceKind::ListViewCell, 7, {"場所"}, {0}});
+  LineSource cell = Cell(view, 0, 0, 8);
+  sources.Record(1, cell);
+  const std::vector<std::string> items{"header", "《場所》上段\r\n下段", "after"};
+  const LineSources split = ByPaneLine(sources, items);
+  const std::vector<std::string> pane{"header", "《場所》上段", "下段", "after"};
+  ASSERT_TRUE(split.At(2));
+  EXPECT_FALSE(split.At(3));
+  auto table = TableOfLine(split, pane, 2);
+  ASSERT_TRUE(table);
+  EXPECT_EQ(table->rows, (std::vector<std::vector<std::string>>{{"上段\r\n下段"}}));
+  EXPECT_EQ(TableOfLine(sources, items, 1)->rows, table->rows) << "the same table either way";
+}
+
 TEST(TableText, APaneLineIsFoundInTheCapturedLineThatHoldsIt) {
   // An edit's text with every kind of line break, and one ending with a break.
   const std::vector<std::string> lines{"title", "a\r\nb\rc\nd", "e\r\n", "f"};

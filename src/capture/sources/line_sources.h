@@ -91,4 +91,9 @@ struct PaneLine {
 };
 std::optional<PaneLine> CapturedLineOfPaneLine(const std::vector<std::string>& lines, int paneLine);
 
+// The record of `lines` made a record of the pane's lines (one per pane line, as the watch
+// keeps them): each pane line of a captured line gets its source, the column title or
+// indent only on the first.
+LineSources ByPaneLine(const LineSources& sources, const std::vector<std::string>& lines);
+
 }  // namespace glean::capture

@@ -47,13 +47,22 @@ std::optional<Table> TableOfLine(const LineSources& sources, const std::vector<s
   table.titles = list.titles;
   const size_t width = std::max<size_t>(1, list.subItems.size());
   std::map<int64_t, size_t> rowIndex;  // a row read twice (by two headers) stays one row
+  const LineSource* last = nullptr;
+  int lastLine = -2;
   for (const auto& e : sources.Entries()) {
     if (e.source.list != at->list || e.line < 0 || e.line >= static_cast<int>(lines.size())) continue;
     const size_t column = ColumnOf(list, e.source);
     if (column >= width) continue;
     auto [it, added] = rowIndex.try_emplace(RowKey(e.source, e.line), table.rows.size());
     if (added) table.rows.emplace_back(width);
-    table.rows[it->second][column] = CellText(lines[static_cast<size_t>(e.line)], e.source);
+    std::string& cell = table.rows[it->second][column];
+    const std::string text = CellText(lines[static_cast<size_t>(e.line)], e.source);
+    // A cell that holds line breaks, recorded line by line (the pane's lines), is one cell.
+    const bool goesOn = e.source.kind == SourceKind::ListViewCell && last && lastLine + 1 == e.line &&
+                        last->row == e.source.row && last->column == e.source.column;
+    cell = goesOn ? cell + "\r\n" + text : text;
+    last = &e.source;
+    lastLine = e.line;
   }
   return table;
 }
