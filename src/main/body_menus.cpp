@@ -43,6 +43,9 @@ bool TBody::MenuCommand(UINT id) {
     case menu::C1: C1Click(); break;
     case menu::N12: N12Click(); break;
     case menu::N14: OpenCurrentLink(); break;
+    case menu::ZoomIn1: ZoomIn(); break;
+    case menu::ZoomOut1: ZoomOut(); break;
+    case menu::ZoomReset: ZoomReset(); break;
     default:
       for (const auto& item : kFontSizeItems)
         if (id == static_cast<UINT>(item[0])) {

@@ -111,6 +111,8 @@ LayoutSize TSettingsFile::LoadSettings(CaptureOptions& capture, ViewSettings& vi
   (view.compact_style ? view.compact_height : view.window_height) = size.height;
   view.window_maximized = ReadBool(kCommon, "window_maximized", false);
   view.uia_notify = ReadBool(kCommon, "uia_notify", true);
+  view.system_colors = ReadInt(kCommon, "system_colors", 2);
+  if (view.system_colors < 0 || view.system_colors > 2) view.system_colors = 2;
   LoadList(capture.no_access);
   return size;
 }
@@ -148,6 +150,12 @@ bool TSettingsFile::SaveOnClose(const ViewSettings& view, bool alwaysForeground,
   w.PutBool(kCommon, "window_maximized", maximized);
   w.PutBool(kCommon, "compact_style", view.compact_style);
   w.PutBool(kCommon, "uia_notify", view.uia_notify);
+  return w.Finish();
+}
+
+bool TSettingsFile::SaveSystemColors(int systemColors) {
+  Writer w(*this);
+  w.PutInt(kCommon, "system_colors", systemColors);
   return w.Finish();
 }
 

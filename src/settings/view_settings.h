@@ -27,6 +27,9 @@ struct ViewSettings {
   bool window_maximized = false;
   // Glean's reports of what it did also go to screen readers as UI Automation notifications.
   bool uia_notify = true;
+  // 0 Glean's own colours, 1 the system's, 2 the system's in high contrast (see
+  // pane/pane_colours.h).
+  int system_colors = 2;
 };
 
 }  // namespace glean

@@ -35,7 +35,7 @@ TEST_F(SettingsFileTest, EmptyFileGivesEveryDefaultReadInOrder) {
       "R common always_foreground", "R common compact_top",    "R common compact_left",
       "R common window_top",       "R common window_left",     "R common compact_style",
       "R common window_width",     "R common window_height",   "R common window_maximized",
-      "R common uia_notify",       "R common count"};
+      "R common uia_notify",       "R common system_colors",   "R common count"};
   EXPECT_EQ(profile.log, expected);
   EXPECT_EQ(size, (LayoutSize{506, 454}));
   EXPECT_TRUE(capture.show_text_type && capture.not_get_hidden && capture.read_static &&
@@ -47,6 +47,7 @@ TEST_F(SettingsFileTest, EmptyFileGivesEveryDefaultReadInOrder) {
   EXPECT_FALSE(view.send_clipboard || view.always_foreground || view.compact_style ||
                view.window_maximized);
   EXPECT_TRUE(view.uia_notify);
+  EXPECT_EQ(view.system_colors, 2);
   EXPECT_EQ(view.list_font_sixe, 9);
   EXPECT_EQ(view.data_font_sixe, 9);
   EXPECT_EQ(view.window_left, 257);

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs the display test's layout cases at 144 and 192 dpi. Wine takes the DPI from
+# HKCU\Control Panel\Desktop LogPixels when its server starts, so each DPI has a prefix
+# of its own (made once, beside the build's) and a server of its own.
+set -uo pipefail
+build=${1:?usage: dpi_run.sh BUILD_DIR TEST_EXE}
+exe=${2:?usage: dpi_run.sh BUILD_DIR TEST_EXE}
+scripts=$(cd "$(dirname "$0")/../../scripts" && pwd)
+source "$scripts/wine-env.sh"
+rc=0
+for dpi in 144 192; do
+  export WINEPREFIX=$(cd "$build" && pwd)/wineprefix-dpi$dpi
+  if [ ! -f "$WINEPREFIX/.glean-dpi" ]; then
+    bash "$scripts/wine-prefix" || exit 1
+    reg=$(mktemp --suffix=.reg)
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"LogPixels"=dword:%08x\r\n' "$dpi" |
+      iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
+    env -u DISPLAY wine64 regedit.exe /s "$reg" >/dev/null 2>&1
+    wineserver -w
+    rm -f "$reg"
+    touch "$WINEPREFIX/.glean-dpi"
+  fi
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine64 rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
+  echo "== $dpi dpi"
+  wine64 "$exe" --gtest_color=no --gtest_filter='GleanDisplay.LaidOut*:GleanDisplay.TextSize*' || rc=1
+  wineserver -k >/dev/null 2>&1
+  wineserver -w >/dev/null 2>&1
+done
+exit $rc

@@ -1,0 +1,82 @@
+// The pane's colour choice and the zoom's sizes, for every setting and theme.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "pane/pane_colours.h"
+#include "pane/pane_zoom.h"
+
+namespace glean {
+namespace {
+
+// Windows' "High Contrast Black" and a theme whose grey text and hyperlink melt into
+// the window colour.
+constexpr SystemColours kHighContrastBlack{0x000000, 0xFFFFFF, 0xFFFF00 /* cyan-ish */, 0x000000,
+                                           0x00FFFF, 0x3FF23F, 0x000000, 0xFFFFFF};
+constexpr SystemColours kMeltingTheme{0x202020, 0xF0F0F0, 0x303030, 0x303030,
+                                      0x212121, 0x222222, 0x202020, 0x202020};
+
+std::vector<ColourPair> Pairs(const PaneColours& c) {
+  return {c.plain, c.header, c.note, c.error, c.link, c.mail, c.selection, c.hit, c.endMark, c.list};
+}
+
+TEST(PaneColours, SettingAndHighContrastDecideWhoseColours) {
+  const PaneColours own = ChoosePaneColours(SystemColorUse::Never, false, kHighContrastBlack);
+  EXPECT_EQ(own.plain, (ColourPair{clBlack, clWhite}));
+  EXPECT_EQ(own.header, (ColourPair{clBlue, clYellow}));
+  EXPECT_EQ(own.link.text, clNavy);
+  EXPECT_EQ(own.selection, (ColourPair{clWhite, clNavy}));
+  EXPECT_EQ(ChoosePaneColours(SystemColorUse::Never, true, kHighContrastBlack), own) << "0 ignores high contrast";
+  EXPECT_EQ(ChoosePaneColours(SystemColorUse::InHighContrast, false, kHighContrastBlack), own);
+  const PaneColours system = ChoosePaneColours(SystemColorUse::Always, false, kHighContrastBlack);
+  EXPECT_EQ(ChoosePaneColours(SystemColorUse::InHighContrast, true, kHighContrastBlack), system);
+  EXPECT_EQ(system.plain, (ColourPair{kHighContrastBlack.windowText, kHighContrastBlack.window}));
+
+  EXPECT_EQ(SystemColorUseOf(0), SystemColorUse::Never);
+  EXPECT_EQ(SystemColorUseOf(1), SystemColorUse::Always);
+  EXPECT_EQ(SystemColorUseOf(2), SystemColorUse::InHighContrast);
+  EXPECT_EQ(SystemColorUseOf(7), SystemColorUse::InHighContrast) << "a broken value is the default";
+}
+
+TEST(PaneColours, SystemColoursOnlyAndEveryTextDistinct) {
+  for (const SystemColours& theme : {kHighContrastBlack, kMeltingTheme}) {
+    const PaneColours c = ChoosePaneColours(SystemColorUse::Always, false, theme);
+    const std::set<TColor> system{theme.window,    theme.windowText, theme.highlight, theme.highlightText,
+                                  theme.hotLight, theme.grayText,   theme.btnFace,   theme.btnText};
+    for (const ColourPair& p : Pairs(c)) {
+      EXPECT_TRUE(system.count(p.text)) << std::hex << p.text;
+      EXPECT_TRUE(system.count(p.back)) << "no fixed background: " << std::hex << p.back;
+      EXPECT_TRUE(Distinct(p.text, p.back)) << std::hex << p.text << " on " << p.back;
+    }
+  }
+  const PaneColours hc = ChoosePaneColours(SystemColorUse::Always, false, kHighContrastBlack);
+  EXPECT_EQ(hc.link.text, kHighContrastBlack.hotLight);
+  EXPECT_EQ(hc.note.text, kHighContrastBlack.grayText);
+  EXPECT_EQ(hc.header, (ColourPair{kHighContrastBlack.btnText, kHighContrastBlack.btnFace}));
+  EXPECT_EQ(hc.selection, (ColourPair{kHighContrastBlack.highlightText, kHighContrastBlack.highlight}));
+  EXPECT_EQ(hc.hit, hc.selection);
+  // Where the theme's grey, link and selection melt, the plain text colour stands in.
+  const PaneColours melt = ChoosePaneColours(SystemColorUse::Always, false, kMeltingTheme);
+  EXPECT_EQ(melt.note.text, kMeltingTheme.windowText);
+  EXPECT_EQ(melt.link.text, kMeltingTheme.windowText);
+  EXPECT_EQ(melt.header, melt.plain);
+  EXPECT_EQ(melt.selection, (ColourPair{kMeltingTheme.window, kMeltingTheme.windowText}));
+}
+
+TEST(PaneZoom, StepsThroughTheSizesFromAnySize) {
+  int size = kMinFontSize, steps = 0;
+  while (size < kMaxFontSize && steps < 100) size = ZoomIn(size), ++steps;
+  EXPECT_EQ(steps, 14);
+  EXPECT_EQ(ZoomIn(72), 72);
+  EXPECT_EQ(ZoomIn(13), 14) << "a size between the steps goes to the next";
+  EXPECT_EQ(ZoomOut(13), 12);
+  EXPECT_EQ(ZoomOut(48), 36);
+  EXPECT_EQ(ZoomOut(8), 8);
+  EXPECT_EQ(ZoomOut(500), 72);
+  EXPECT_EQ(ClampFontSize(500), 72);
+  EXPECT_EQ(ClampFontSize(-3), 8);
+  EXPECT_EQ(ClampFontSize(15), 15);
+}
+
+}  // namespace
+}  // namespace glean
