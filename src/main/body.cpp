@@ -161,6 +161,7 @@ void TBody::FormCreate() {
 
   LayoutSize size = ini_.LoadSettings(capture_, view_);
   ApplyFonts(view_.list_font_sixe, view_.data_font_sixe);
+  ApplyColours();  // system_colors is known now
   const bool compact = view_.compact_style;
   PlaceWindow(compact ? view_.compact_left : view_.window_left,
               compact ? view_.compact_top : view_.window_top, size.width, size.height);

@@ -185,5 +185,26 @@ TEST_F(BodyTest, AReaderWindowTitleSwitchesAnnouncementsOn) {
   DestroyWindow(longer);
 }
 
+// The system's colours change while Glean runs: WM_SYSCOLORCHANGE repaints the pane and
+// the list in them at once.
+TEST_F(BodyTest, SystemColoursFollowAChangeAtOnce) {
+  WriteIni("[common]\r\nsystem_colors=1\r\n");
+  auto body = StartBody();
+  const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
+  COLORREF saved[4];
+  for (int i = 0; i < 4; ++i) saved[i] = GetSysColor(elements[i]);
+  const COLORREF changed[] = {RGB(0, 0, 96), RGB(255, 255, 0), RGB(0, 96, 0), RGB(255, 255, 255)};
+  ASSERT_TRUE(SetSysColors(4, elements, changed));
+  const PaneColours now = body->Colours();
+  const COLORREF list = ListView_GetBkColor(body->WinList().Handle());
+  const TColor pane = body->Data().Color();
+  SetSysColors(4, elements, saved);
+  EXPECT_EQ(pane, changed[0]);
+  EXPECT_EQ(now.plain, (ColourPair{changed[1], changed[0]}));
+  EXPECT_EQ(now.header, (ColourPair{changed[3], changed[2]}));
+  EXPECT_EQ(list, changed[0]);
+  EXPECT_EQ(body->Data().Color(), saved[0]) << "and back";
+}
+
 }  // namespace
 }  // namespace glean::test

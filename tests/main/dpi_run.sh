@@ -23,7 +23,7 @@ for dpi in 144 192; do
   wineserver -p </dev/null >/dev/null 2>&1
   wine64 rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
   echo "== $dpi dpi"
-  wine64 "$exe" --gtest_color=no --gtest_filter='GleanDisplay.LaidOut*:GleanDisplay.TextSize*' || rc=1
+  GLEAN_EXPECT_DPI=$dpi wine64 "$exe" --gtest_color=no --gtest_filter='GleanDisplay.LaidOut*:GleanDisplay.TextSize*' || rc=1
   wineserver -k >/dev/null 2>&1
   wineserver -w >/dev/null 2>&1
 done

@@ -1,11 +1,12 @@
 // Glean.exe on the display, seen from outside: laid out for the screen's DPI (run again
 // at 144 and 192 dpi by dpi_run.sh), the user's text size, the zoom keys and wheel, and
-// the system's colours painted into the pane.
+// the system's colours painted into the pane (read off the screen's pixels).
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 
 #include "base/strings.h"
@@ -111,6 +112,8 @@ struct DesignRect {
 };
 
 TEST_F(GleanDisplay, LaidOutForTheScreensDpi) {
+  // dpi_run.sh names the DPI its prefix was made for.
+  if (const char* expected = std::getenv("GLEAN_EXPECT_DPI")) ASSERT_EQ(ScreenDpi(), std::atoi(expected));
   Start("[common]\r\nwindow_left=40\r\nwindow_top=30\r\n");
   RECT window{};
   GetWindowRect(body_, &window);
@@ -215,7 +218,9 @@ std::map<COLORREF, int> PixelsOf(HWND window) {
   return counts;
 }
 
-TEST_F(GleanDisplay, SystemColoursPaintThePaneAndFollowAChange) {
+// Under Wine another process keeps the system colours it has read, so the change while
+// Glean runs is tested in Glean's own process (body_layout_test.cpp).
+TEST_F(GleanDisplay, SystemColoursPaintThePane) {
   const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT};
   const COLORREF saved[] = {GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)};
   const COLORREF dark[] = {RGB(0, 0, 96), RGB(255, 255, 0)};
@@ -228,17 +233,19 @@ TEST_F(GleanDisplay, SystemColoursPaintThePaneAndFollowAChange) {
   Start("[common]\r\nsystem_colors=1\r\n");
   SetForegroundWindow(body_);
   WaitUntil([&] { return GetForegroundWindow() == body_; });
+  std::map<COLORREF, int> counts;
+  auto seen = [&] {
+    std::string text;
+    for (auto& [c, n] : counts) if (n > 20) text += std::to_string(c) + ":" + std::to_string(n) + " ";
+    return text;
+  };
   auto mostly = [&](COLORREF back, COLORREF text) {
-    auto counts = PixelsOf(pane_);
+    counts = PixelsOf(pane_);
     int total = 0;
     for (auto& [c, n] : counts) total += n;
     return counts[back] > total / 2 && counts[text] > 0;
   };
-  EXPECT_TRUE(WaitUntil([&] { return mostly(dark[0], dark[1]); }, 5000)) << "dark blue with yellow text";
-  // The theme changes while Glean runs: the pane follows at once.
-  const COLORREF light[] = {RGB(255, 255, 224), RGB(128, 0, 0)};
-  ASSERT_TRUE(SetSysColors(2, elements, light));
-  EXPECT_TRUE(WaitUntil([&] { return mostly(light[0], light[1]); }, 5000)) << "light yellow with maroon text";
+  EXPECT_TRUE(WaitUntil([&] { return mostly(dark[0], dark[1]); }, 5000)) << "dark blue with yellow text: " << seen();
   Close();
 }
 
