@@ -187,6 +187,7 @@ class TBody {
   int dpi_ = 96;
   int textScale_ = 100;
   PaneColours colours_{};
+  bool coloursApplied_ = false;
 
   capture::WindowEntries WindowTitles_;
   TStringList CapturedLines_;

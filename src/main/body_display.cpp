@@ -66,6 +66,10 @@ void TBody::ApplyPaneMetrics() { SetPaneMetrics(*Data_, dpi_); }
 void TBody::ApplyColours() {
   const PaneColours chosen =
       ChoosePaneColours(SystemColorUseOf(view_.system_colors), HighContrastOn(), CurrentSystemColours());
+  // Settings change often for other reasons; the pane is re-coloured only when its
+  // colours do.
+  if (coloursApplied_ && chosen == colours_) return;
+  coloursApplied_ = true;
   colours_ = chosen;
   ApplyPaneColours(*Data_, chosen);
   HWND list = WinList_->Handle();

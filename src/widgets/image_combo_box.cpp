@@ -108,7 +108,7 @@ void TImageComboBox::DrawItem(HDC dc, int index, RECT rect, bool selected) {
     // Centred in the entry's height, which follows the font and may exceed the image's.
     const int top = rect.top + std::max(0, (static_cast<int>(rect.bottom - rect.top) - imageHeight_) / 2);
     ImageList_Draw(imageList_, index, dc, rect.left + 2, top, ILD_TRANSPARENT);
-    rect.left += imageWidth_ + 8;
+    rect.left += imageWidth_ + imageWidth_ / 2;  // the gap grows with the image
   }
   std::string text = ItemText(index);
   int oldMode = SetBkMode(dc, TRANSPARENT);
