@@ -186,8 +186,7 @@ void TBody::FormResize() {
   if (!IsZoomed(hwnd_) && !IsIconic(hwnd_) && !sizeWriteRefused_) {
     RECT r = WindowBounds();
     // One message per refused folder is enough: resizing goes on without writing.
-    if (!ini_.SaveWindowSize(view_.compact_style, ui::Unscale(r.right - r.left, dpi_),
-                             ui::Unscale(r.bottom - r.top, dpi_)))
+    if (!ini_.SaveWindowSize(view_.compact_style, Unpx(r.right - r.left), Unpx(r.bottom - r.top)))
       sizeWriteRefused_ = true;
   }
 }

@@ -111,6 +111,7 @@ class TBody {
   // user's text size), the image lists at the icon size, the colours, the messages
   // that change them.
   int Px(int design) const;
+  int Unpx(int pixels) const;
   void CreateImageLists();
   void ApplyColours();
   void ApplyPaneMetrics();

@@ -25,6 +25,7 @@ bool HighContrastOn() {
 }  // namespace
 
 int TBody::Px(int design) const { return MulDiv(ui::Scale(design, dpi_), textScale_, 100); }
+int TBody::Unpx(int pixels) const { return MulDiv(ui::Unscale(pixels, dpi_), 100, textScale_); }
 
 void TBody::CreateImageLists() {
   const int size = ui::MetricForDpi(SM_CXSMICON, dpi_);
@@ -105,8 +106,14 @@ void TBody::DisplaySettingChanged() {
   ApplyColours();
   const int scale = ui::TextScalePercent();
   if (scale == textScale_) return;
+  // The window keeps its design size, now at the new text size.
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  const int width = Unpx(r.right - r.left), height = Unpx(r.bottom - r.top);
   textScale_ = scale;
   DpiChanged(MAKEWPARAM(dpi_, dpi_), 0);
+  if (!IsZoomed(hwnd_) && !IsIconic(hwnd_))
+    SetWindowPos(hwnd_, nullptr, 0, 0, Px(width), Px(height), SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
 void TBody::ZoomIn() { SetFontSize(glean::ZoomIn(dataFontSize_)); }

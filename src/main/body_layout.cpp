@@ -119,11 +119,19 @@ RECT TBody::WindowBounds() const {
 }
 
 void TBody::PlaceWindow(int left, int top, int width, int height) {
-  // Glean.ini holds 96-dpi units.
+  // Glean.ini holds 96-dpi units: the place at the DPI, the size as the interface's (so
+  // that a larger text size keeps room for the pane).
   left = ui::Scale(left, dpi_);
   top = ui::Scale(top, dpi_);
-  width = ui::Scale(width, dpi_);
-  height = ui::Scale(height, dpi_);
+  width = Px(width);
+  height = Px(height);
+  // Never larger than the monitor's work area, whatever the scale made of it.
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoA(MonitorFromPoint({left, top}, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    width = std::min<int>(width, monitor.rcWork.right - monitor.rcWork.left);
+    height = std::min<int>(height, monitor.rcWork.bottom - monitor.rcWork.top);
+  }
   if (IsZoomed(hwnd_)) {
     // A maximized window keeps its state; the place is where it is restored to.
     WINDOWPLACEMENT wp{};

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 
@@ -113,7 +114,9 @@ struct DesignRect {
 
 TEST_F(GleanDisplay, LaidOutForTheScreensDpi) {
   // dpi_run.sh names the DPI its prefix was made for.
-  if (const char* expected = std::getenv("GLEAN_EXPECT_DPI")) ASSERT_EQ(ScreenDpi(), std::atoi(expected));
+  if (const char* expected = std::getenv("GLEAN_EXPECT_DPI")) {
+    ASSERT_EQ(ScreenDpi(), std::atoi(expected));
+  }
   Start("[common]\r\nwindow_left=40\r\nwindow_top=30\r\n");
   RECT window{};
   GetWindowRect(body_, &window);
@@ -156,7 +159,7 @@ TEST_F(GleanDisplay, LaidOutForTheScreensDpi) {
 
 TEST_F(GleanDisplay, TextSizeScalesTheInterfaceFonts) {
   auto listRowHeight = [&] {
-    RECT item{LVIR_BOUNDS};
+    RECT item{LVIR_BOUNDS, 0, 0, 0};
     SendMessageA(list_, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
     return static_cast<int>(item.bottom - item.top);
   };
@@ -176,6 +179,12 @@ TEST_F(GleanDisplay, TextSizeScalesTheInterfaceFonts) {
   EXPECT_NEAR(listRowHeight(), plain * 1.5, plain * 0.1) << plain;
   HWND copy = FindChild(body_, "Button", "コピー(&C)");
   ExpectScaled(copy, PlaceOf(copy), 11, 84, 145, 29, 150);
+  RECT window{};
+  GetWindowRect(body_, &window);
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_NEAR(window.right - window.left, std::min<int>(Px(506, 150), work.right - work.left), 2)
+      << "the window keeps room for the pane, within the screen";
   ExpectCaptionsFit(GetParent(copy), 150);
   Close();
 }
