@@ -206,5 +206,27 @@ TEST_F(BodyTest, SystemColoursFollowAChangeAtOnce) {
   EXPECT_EQ(body->Data().Color(), saved[0]) << "and back";
 }
 
+// A move to a monitor of twice the DPI: the suggested rectangle is taken, the controls
+// and fonts double, and the file still receives 96-dpi units.
+TEST_F(BodyTest, DpiChangeLaysTheWindowOutAgain) {
+  WriteIni("[common]\r\nwindow_left=40\r\nwindow_top=30\r\n");
+  auto body = StartBody();
+  const int dpi = body->Dpi();
+  RECT copy = body->SrchBtn().Bounds();
+  const int rowHeight = body->Data().RowHeight();
+  RECT suggested{100, 50, 100 + MulDiv(506, 2 * dpi, 96), 50 + MulDiv(454, 2 * dpi, 96)};
+  SendMessageA(body->Handle(), WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(body->Dpi(), 2 * dpi);
+  ExpectBounds(body->Handle(), 100, 50, suggested.right - 100, suggested.bottom - 50);
+  RECT doubled = body->SrchBtn().Bounds();
+  EXPECT_NEAR(doubled.left, 2 * copy.left, 1);
+  EXPECT_NEAR(doubled.right - doubled.left, 2 * (copy.right - copy.left), 1);
+  EXPECT_NEAR(doubled.bottom - doubled.top, 2 * (copy.bottom - copy.top), 1);
+  EXPECT_GE(body->Data().RowHeight(), 2 * rowHeight - 2) << "the pane's font follows the DPI";
+  SendMessageA(body->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(IniValue("window_width"), "506");
+  EXPECT_EQ(IniValue("window_left"), std::to_string(MulDiv(100, 96, 2 * dpi)));
+}
+
 }  // namespace
 }  // namespace glean::test
