@@ -12,13 +12,8 @@ for dpi in 144 192; do
   export WINEPREFIX=$(cd "$build" && pwd)/wineprefix-dpi$dpi
   if [ ! -f "$WINEPREFIX/.glean-dpi" ]; then
     bash "$scripts/wine-prefix" || exit 1
-    reg=$(mktemp --suffix=.reg)
-    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"LogPixels"=dword:%08x\r\n' "$dpi" |
-      iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
-    env -u DISPLAY wine64 regedit.exe /s "$reg" >/dev/null 2>&1
-    wineserver -w
-    rm -f "$reg"
-    touch "$WINEPREFIX/.glean-dpi"
+    env -u DISPLAY wine64 reg.exe add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
+    wineserver -w && touch "$WINEPREFIX/.glean-dpi"
   fi
   wineserver -p </dev/null >/dev/null 2>&1
   wine64 rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
