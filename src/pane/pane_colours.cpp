@@ -59,9 +59,15 @@ PaneColours ChoosePaneColours(SystemColorUse use, bool highContrast, const Syste
   PaneColours c;
   c.plain = plain;
   c.list = plain;
-  // Headers stand apart as the face of a button does; the rest keeps the window's
-  // background and differs by its text colour.
-  c.header = Distinct(s.btnText, s.btnFace) ? ColourPair{s.btnText, s.btnFace} : plain;
+  // Headers stand apart as a band, in the face of a button where it differs from the
+  // window (a high-contrast theme often makes them one), else in the highlight; the rest
+  // keeps the window's background and differs by its text colour.
+  if (Distinct(s.btnFace, plain.back) && Distinct(s.btnText, s.btnFace))
+    c.header = {s.btnText, s.btnFace};
+  else if (Distinct(s.highlightText, s.highlight))
+    c.header = {s.highlightText, s.highlight};
+  else
+    c.header = plain;
   c.note = PairOn(s.grayText, plain.back, plain);
   c.error = PairOn(s.highlight, plain.back, plain);
   c.link = PairOn(s.hotLight, plain.back, plain);

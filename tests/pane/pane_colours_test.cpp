@@ -45,6 +45,8 @@ TEST(PaneColours, SystemColoursOnlyAndEveryTextDistinct) {
       EXPECT_TRUE(Distinct(p.text, p.back)) << std::hex << p.text << " on " << p.back;
     }
   }
+  EXPECT_EQ(ChoosePaneColours(SystemColorUse::Always, false, kHighContrastBlack).header,
+            (ColourPair{kHighContrastBlack.highlightText, kHighContrastBlack.highlight})) << "a band";
   // Links keep the theme's link colour; where grey and link melt into the window, the
   // plain text colour stands in.
   EXPECT_EQ(ChoosePaneColours(SystemColorUse::Always, false, kHighContrastBlack).link.text, kHighContrastBlack.hotLight);
