@@ -7,6 +7,7 @@
 #include "main/single_instance.h"
 #include "ui/application.h"
 #include "ui/clipboard.h"
+#include "ui/dpi.h"
 #include "ui/hint.h"
 #include "watch/watcher.h"
 #include "win/os_error.h"
@@ -45,8 +46,11 @@ TBody::TBody(HINSTANCE instance, std::string iniPath) : instance_(instance), ini
   // An unowned top-level window: its own taskbar button, minimised by itself.
   CreateWindowExA(WS_EX_CONTROLPARENT | WS_EX_APPWINDOW, kMainWindowClass, ui::kApplicationTitle,
                   WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                  kDesignWidth, kDesignHeight, nullptr, nullptr, instance, this);
+                  ui::Scale(kDesignWidth, ui::SystemDpi()), ui::Scale(kDesignHeight, ui::SystemDpi()), nullptr,
+                  nullptr, instance, this);
   if (!hwnd_) win::RaiseLastOSError();
+  dpi_ = ui::WindowDpi(hwnd_);
+  textScale_ = ui::TextScalePercent();
   CreateMenus();
   CreateControls();
   created_ = true;
@@ -100,6 +104,18 @@ LRESULT TBody::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEWHEEL:
       WmMouseWheel(wp);
       return 0;
+    case WM_DPICHANGED:
+      DpiChanged(wp, lp);
+      return 0;
+    case WM_SYSCOLORCHANGE:
+      // The common controls follow the system's colours only when told.
+      for (HWND child : {WinList_->Handle(), StatusBar1_->Handle(), Data_->Handle()})
+        SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
+      DisplaySettingChanged();
+      break;
+    case WM_SETTINGCHANGE:
+      DisplaySettingChanged();
+      break;
     case WM_COMMAND:
       if (lp == 0 && MenuCommand(LOWORD(wp))) return 0;
       break;
@@ -146,6 +162,7 @@ void TBody::FormCreate() {
 
   LayoutSize size = ini_.LoadSettings(capture_, view_);
   ApplyFonts(view_.list_font_sixe, view_.data_font_sixe);
+  ApplyColours();  // system_colors is known now
   const bool compact = view_.compact_style;
   PlaceWindow(compact ? view_.compact_left : view_.window_left,
               compact ? view_.compact_top : view_.window_top, size.width, size.height);
@@ -170,7 +187,7 @@ void TBody::FormResize() {
   if (!IsZoomed(hwnd_) && !IsIconic(hwnd_) && !sizeWriteRefused_) {
     RECT r = WindowBounds();
     // One message per refused folder is enough: resizing goes on without writing.
-    if (!ini_.SaveWindowSize(view_.compact_style, r.right - r.left, r.bottom - r.top))
+    if (!ini_.SaveWindowSize(view_.compact_style, Unpx(r.right - r.left), Unpx(r.bottom - r.top)))
       sizeWriteRefused_ = true;
   }
 }
@@ -180,17 +197,23 @@ void TBody::WmMove() {
   // where the window is restored to.
   if (IsIconic(hwnd_) || IsZoomed(hwnd_)) return;
   RECT r = WindowBounds();
+  const int left = ui::Unscale(r.left, dpi_), top = ui::Unscale(r.top, dpi_);
   if (view_.compact_style) {
-    view_.compact_left = r.left;
-    view_.compact_top = r.top;
+    view_.compact_left = left;
+    view_.compact_top = top;
   } else {
-    view_.window_left = r.left;
-    view_.window_top = r.top;
+    view_.window_left = left;
+    view_.window_top = top;
   }
 }
 
 void TBody::WmMouseWheel(WPARAM wp) {
   const bool up = static_cast<int32_t>(wp) > 0;
+  // Ctrl with the wheel zooms, over the pane as over the lists.
+  if (GET_KEYSTATE_WPARAM(wp) & MK_CONTROL) {
+    up ? ZoomIn() : ZoomOut();
+    return;
+  }
   SendMessageA(Data_->Handle(), WM_VSCROLL, up ? SB_LINEUP : SB_LINEDOWN, 0);
 }
 

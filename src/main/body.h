@@ -15,6 +15,7 @@
 #include "capture/sources/table_text.h"
 #include "capture/window_search.h"
 #include "editor/control/editor.h"
+#include "pane/pane_colours.h"
 #include "settings/ini_profile.h"
 #include "ui/controls.h"
 #include "ui/gdi_owners.h"
@@ -72,6 +73,14 @@ class TBody {
   void SaveBtnClick();
   void N18Click();
   void SetFontSize(int points);
+  // The zoom: one step of the sizes up or down, or back to 9 points (body_display.cpp).
+  void ZoomIn();
+  void ZoomOut();
+  void ZoomReset();
+  int DataFontSize() const { return dataFontSize_; }
+  // The DPI Glean's windows are laid out for, and the colours the pane draws in.
+  int Dpi() const { return dpi_; }
+  const PaneColours& Colours() const { return colours_; }
   // The name the save dialog proposes a file name from: the chosen entry's text.
   std::string SaveName() const;
   void ShowPopupMenu1(int screenX, int screenY);
@@ -113,6 +122,17 @@ class TBody {
   void CreateControls();
   void CreatePane();
   void ApplyFonts(int listFontSize, int dataFontSize);
+  // Display (body_display.cpp): interface design units in pixels (the DPI times the
+  // user's text size), the image lists at the icon size, the colours, the messages
+  // that change them.
+  int Px(int design) const;
+  int Unpx(int pixels) const;
+  void CreateImageLists();
+  void ApplyColours();
+  void ApplyPaneMetrics();
+  void DpiChanged(WPARAM wp, LPARAM lp);
+  void DisplaySettingChanged();
+  void PlaceButtons();
   void LayoutChildren();
   void PlaceWindow(int left, int top, int width, int height);
   RECT WindowBounds() const;
@@ -193,6 +213,10 @@ class TBody {
   std::string windowsFolder_;
   int listFontSize_ = 9;
   int dataFontSize_ = 9;
+  int dpi_ = 96;
+  int textScale_ = 100;
+  PaneColours colours_{};
+  bool coloursApplied_ = false;
 
   capture::WindowEntries WindowTitles_;
   TStringList CapturedLines_;

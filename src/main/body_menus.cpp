@@ -47,6 +47,9 @@ bool TBody::MenuCommand(UINT id) {
     case menu::TableCopy1: case menu::TableCopy2: TableCopyClick(); break;
     case menu::GoToSource1: GoToSourceClick(); break;
     case menu::Watch1: case menu::Watch2: WatchClick(); break;
+    case menu::ZoomIn1: ZoomIn(); break;
+    case menu::ZoomOut1: ZoomOut(); break;
+    case menu::ZoomReset: ZoomReset(); break;
     default:
       for (const auto& item : kFontSizeItems)
         if (id == static_cast<UINT>(item[0])) {

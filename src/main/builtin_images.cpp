@@ -32,25 +32,35 @@ void DrawWindow(HDC dc) {
   Fill(dc, 11, 4, 13, 5, RGB(192, 192, 192));
 }
 
-void AddPicture(ui::ImageList& list, void (*draw)(HDC)) {
+// Drawn at the design size and enlarged by whole pixels, so that the picture stays sharp
+// at the list's size.
+void AddPicture(ui::ImageList& list, int size, void (*draw)(HDC)) {
   HDC screen = GetDC(nullptr);
+  HDC design = CreateCompatibleDC(screen);
   HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, kSize, kSize);
+  HBITMAP designBitmap = CreateCompatibleBitmap(screen, kSize, kSize);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
   ReleaseDC(nullptr, screen);
+  HGDIOBJ oldDesign = SelectObject(design, designBitmap);
   HGDIOBJ old = SelectObject(dc, bitmap);
-  Fill(dc, 0, 0, kSize, kSize, kTransparent);
-  draw(dc);
+  Fill(design, 0, 0, kSize, kSize, kTransparent);
+  draw(design);
+  SetStretchBltMode(dc, COLORONCOLOR);
+  StretchBlt(dc, 0, 0, size, size, design, 0, 0, kSize, kSize, SRCCOPY);
+  SelectObject(design, oldDesign);
   SelectObject(dc, old);
+  DeleteDC(design);
   DeleteDC(dc);
+  DeleteObject(designBitmap);
   int added = ImageList_AddMasked(list.Get(), bitmap, kTransparent);
   DeleteObject(bitmap);  // the list keeps its own copy
   if (added < 0) win::RaiseLastOSError();
 }
 }  // namespace
 
-void AddBuiltInImages(ui::ImageList& list) {
-  AddPicture(list, DrawDesktop);
-  AddPicture(list, DrawWindow);
+void AddBuiltInImages(ui::ImageList& list, int size) {
+  AddPicture(list, size, DrawDesktop);
+  AddPicture(list, size, DrawWindow);
 }
 
 }  // namespace glean

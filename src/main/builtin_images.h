@@ -1,4 +1,4 @@
-// The window list's two built-in 16 x 16 pictures: image 0 for the desktop entry,
+// The window list's two built-in pictures (16 x 16 design pixels): image 0 for the desktop entry,
 // image 1 for a window that has no icon of its own.
 #pragma once
 
@@ -9,7 +9,7 @@ namespace glean {
 inline constexpr int kDesktopImage = 0;
 inline constexpr int kNoIconImage = 1;
 
-// Draws both into `list` (a 16 x 16 list), in that order.
-void AddBuiltInImages(ui::ImageList& list);
+// Draws both into `list`, whose images are `size` pixels square, in that order.
+void AddBuiltInImages(ui::ImageList& list, int size);
 
 }  // namespace glean

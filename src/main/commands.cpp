@@ -150,6 +150,8 @@ void TBody::SetFontSize(int points) {
   ApplyFonts(points, points);
   WinCombo_->SetItemIndex(index);
   LayoutChildren();
+  // The line the caret is on stays in view at the new size.
+  SendMessageA(Data_->Handle(), EM_SCROLLCARET, 0, 0);
 }
 
 void TBody::N13Click() { SetFocus(view_.compact_style ? WinCombo_->Handle() : WinList_->Handle()); }

@@ -8,8 +8,11 @@
 #include "main/body.h"
 #include "main/single_instance.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+  // The manifest declares it; a system that skipped the manifest gets the same chain.
+  glean::ui::DeclareDpiAwareness();
   if (glean::ActivateRunningInstance()) return 0;
   glean::win::UniqueHandle mutex = glean::CreateInstanceMutex();  // lives until the end
 

@@ -62,6 +62,9 @@ constexpr MenuRow kMainMenu1[] = {
     {2, menu::M2, "中(&M)", 0, 0, nullptr},
     {2, menu::L2, "大(&L)", 0, 0, nullptr},
     {2, menu::A2, "特大(&A)", 0, 0, nullptr},
+    {2, 0, "-", 0, 0, nullptr},
+    {2, menu::ZoomIn1, "拡大(&E)", kCtrl, VK_OEM_PLUS, "Ctrl+;"},
+    {2, menu::ZoomOut1, "縮小(&R)", kCtrl, VK_OEM_MINUS, "Ctrl+-"},
     {1, 0, "-", 0, 0, nullptr},
     {1, menu::W2, "右端で折り返す(&W)", 0, 0, nullptr},
     {1, 0, "-", 0, 0, nullptr},
@@ -101,6 +104,12 @@ constexpr MenuRow kPopupMenu1[] = {
 constexpr MenuRow kHiddenItems[] = {
     {1, menu::Sec, "隠しメニュー", kPlain, VK_F11, nullptr},
     {1, menu::N22, "隠しメニュー2", kCtrl, VK_F11, nullptr},
+    // The zoom's other keys: the number pad's, "+" typed with Shift, and back to 9 points.
+    {1, menu::ZoomIn1, "", kCtrl, VK_ADD, nullptr},
+    {1, menu::ZoomIn1, "", kCtrl | FSHIFT, VK_OEM_PLUS, nullptr},
+    {1, menu::ZoomOut1, "", kCtrl, VK_SUBTRACT, nullptr},
+    {1, menu::ZoomReset, "", kCtrl, '0', nullptr},
+    {1, menu::ZoomReset, "", kCtrl, VK_NUMPAD0, nullptr},
 };
 
 std::string MenuText(const MenuRow& row) {

@@ -16,6 +16,7 @@ enum Id : UINT {
   Undo2, Cut2, Copy2, Paste2, Delete2, S1, SelectAll2, O2,
   A1, B1, N13, M1, N21, S2, M2, L2, A2, W2, Sec, N22, C2,
   ReadmeR1, C1, N12, Watch1,
+  ZoomIn1, ZoomOut1, ZoomReset,
   // PopupMenu1
   N14, N15, Undo1, Cut1, Copy1, Paste1, Delete1, N4, SelectAll1, O1, Wordrap, Watch2,
   // A captured line's source: its list as a table, the item itself.

@@ -7,10 +7,16 @@ namespace glean {
 void TBody::N18Click() {
   {
     TSettei dialog(capture_, capture_.no_access, [this](const std::string& text) { Announce(text); });
+    dialog.SetSystemColors(view_.system_colors);
     if (dialog.ShowModal(hwnd_)) {
       const CaptureOptions& chosen = dialog.Result();
       capture_ = chosen;
       ini_.SaveCaptureOptions(capture_);
+      if (dialog.SystemColorsResult() != view_.system_colors) {
+        view_.system_colors = dialog.SystemColorsResult();
+        ini_.SaveSystemColors(view_.system_colors);
+        ApplyColours();
+      }
       SrchBtnClick();
     }
   }

@@ -41,7 +41,6 @@ void ConfigureBars(TEditorCore& pane) {
   pane.Leftbar().SetVisible(false);
   pane.Ruler().SetVisible(false);
   TEditorMarks& marks = pane.Marks();
-  marks.EofMark().SetColor(clFuchsia);
   marks.EofMark().SetVisible(true);
   for (TEditorMark* hidden : {&marks.RetMark(), &marks.WrapMark(), &marks.HideMark(), &marks.Underline()}) {
     hidden->SetColor(clGray);
@@ -71,7 +70,26 @@ void ConfigurePane(TEditorCore& pane, int fontPixels) {
   pane.SetHitStyle(TEditorHitStyle::hsSelect);
   ConfigureCaret(pane.Caret());
   ConfigureBars(pane);
-  ConfigurePaneColours(pane.View().Fountain());
+  ApplyPaneColours(pane, ChoosePaneColours(SystemColorUse::Never, false, {}));
+}
+
+void SetPaneMetrics(TEditorCore& pane, int dpi) {
+  auto px = [dpi](int design) { return design * dpi / 96; };
+  pane.Margin().SetLine(px(2));
+  pane.Margin().SetTop(px(2));
+  TEditorImagebar& i = pane.Imagebar();
+  i.SetDigitWidth(px(8));
+  i.SetLeftMargin(px(2));
+  i.SetRightMargin(px(2));
+}
+
+void ApplyPaneColours(TEditorCore& pane, const PaneColours& colours) {
+  pane.SetColor(colours.plain.back);
+  TEditorFont font = pane.Font();
+  font.Color = colours.plain.text;
+  pane.SetFont(font);
+  pane.Marks().EofMark().SetColor(colours.endMark.text);
+  ConfigurePaneColours(pane.View().Fountain(), colours);
 }
 
 }  // namespace glean

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "editor/control/core/editor_core.h"
+#include "pane/pane_colours.h"
 
 namespace glean {
 
@@ -13,5 +14,11 @@ inline constexpr char kPaneFontName[] = "ＭＳ ゴシック";
 // the pane font's characters. Portable, so that the editor's own tests and benchmarks
 // exercise the pane exactly as Glean configures it.
 void ConfigurePane(TEditorCore& pane, int fontPixels);
+
+// The pane's margins and bars for `dpi` (their design sizes are 96-dpi pixels).
+void SetPaneMetrics(TEditorCore& pane, int dpi);
+
+// Every colour the pane draws: its background and text, the end mark and the colouring.
+void ApplyPaneColours(TEditorCore& pane, const PaneColours& colours);
 
 }  // namespace glean

@@ -3,11 +3,12 @@
 namespace glean {
 
 namespace {
-void AddBracket(TEditorFountain& f, const char* left, const char* right, TColor color) {
+void AddBracket(TEditorFountain& f, const char* left, const char* right, const ColourPair& pair) {
   TFountainBracketItem& item = f.EditorBrackets().Add();
   item.SetLeftBracket(left);
   item.SetRightBracket(right);
-  item.ItemColor().SetColor(color);
+  item.ItemColor().SetColor(pair.text);
+  item.ItemColor().SetBkColor(pair.back);
 }
 }  // namespace
 
@@ -24,20 +25,24 @@ void ConfigurePaneWrap(TEditorWrapOption& w) {
   w.EndUpdate();
 }
 
-void ConfigurePaneColours(TEditorFountain& f) {
+void ConfigurePaneColours(TEditorFountain& f, const PaneColours& colours) {
   f.SetCommenter("∇");  // the header lines of a capture
   f.EditorBrackets().Clear();
-  AddBracket(f, "《", "》", clMaroon);
-  AddBracket(f, "Error: ", "‡", clRed);
+  AddBracket(f, "《", "》", colours.note);
+  AddBracket(f, "Error: ", "‡", colours.error);
   TEditorColors& c = f.Colors();
-  c.Comment().SetColor(clBlue);
-  c.Comment().SetBkColor(clYellow);
-  c.Url().SetColor(clNavy);
+  c.Comment().SetColor(colours.header.text);
+  c.Comment().SetBkColor(colours.header.back);
+  c.Url().SetColor(colours.link.text);
+  c.Url().SetBkColor(colours.link.back);
   c.Url().SetStyle(fsUnderline);
-  c.Mail().SetColor(clGreen);
+  c.Mail().SetColor(colours.mail.text);
+  c.Mail().SetBkColor(colours.mail.back);
   c.Mail().SetStyle(fsUnderline);
-  c.Select().SetColor(clWhite);
-  c.Select().SetBkColor(clNavy);
+  c.Select().SetColor(colours.selection.text);
+  c.Select().SetBkColor(colours.selection.back);
+  c.Hit().SetColor(colours.hit.text);
+  c.Hit().SetBkColor(colours.hit.back);
   f.SetUrl(true);
   f.SetMail(true);
   f.SetControlCode(true);

@@ -5,10 +5,12 @@
 
 #include "editor/model/editor_fountain.h"
 #include "editor/model/wrap_option.h"
+#include "pane/pane_colours.h"
 
 namespace glean {
 
 void ConfigurePaneWrap(TEditorWrapOption& w);
-void ConfigurePaneColours(TEditorFountain& f);
+// Glean's own colours unless told others; may be called again to switch.
+void ConfigurePaneColours(TEditorFountain& f, const PaneColours& colours = ChoosePaneColours(SystemColorUse::Never, false, {}));
 
 }  // namespace glean

@@ -2,13 +2,15 @@
 
 #include <cstring>
 
+#include "ui/dpi.h"
+
 namespace glean {
 
 namespace {
 
 enum ControlId : int {
   kGroup1 = 100, kCheckBox1, kRule, kLabel1, kComboBox1, kAddBtn, kDeleteBtn, kCheckBox2, kCheckBox3,
-  kGroup2, kSTA, kEDI, kLIS, kCB, kSB, kLB, kTB, kTOO, kMEN, kALL, kACC,
+  kGroup2, kSTA, kEDI, kLIS, kCB, kSB, kLB, kTB, kTOO, kMEN, kALL, kACC, kSystemColors,
   kOKBtn = IDOK, kCancelBtn = IDCANCEL,
 };
 
@@ -24,15 +26,16 @@ struct ControlRow {
   bool announces;
 };
 
+// In 96-dpi units, scaled for the dialog's monitor and the user's text size.
 constexpr int kClientWidth = 392;
-constexpr int kClientHeight = 424;
+constexpr int kClientHeight = 448;
 constexpr int kCheckHeight = 19;
-constexpr int kGroup1X = 16, kGroup1Y = 8, kGroup2X = 16, kGroup2Y = 192;
+constexpr int kGroup1X = 16, kGroup1Y = 8, kGroup2X = 16, kGroup2Y = 216;
 
 // In tab order. The label stands right before the combo box, which its access key
 // focuses.
 constexpr ControlRow kControls[] = {
-    {kGroup1, Kind::Group, "全般", kGroup1X, kGroup1Y, 361, 177, nullptr, false},
+    {kGroup1, Kind::Group, "全般", kGroup1X, kGroup1Y, 361, 201, nullptr, false},
     {kCheckBox1, Kind::CheckBox, "テキストの種類を表示(&W)", kGroup1X + 24, kGroup1Y + 24, 320, kCheckHeight,
      &CaptureOptions::show_text_type, true},
     {kRule, Kind::Rule, "", kGroup1X + 8, kGroup1Y + 75, 345, 2, nullptr, false},
@@ -45,6 +48,9 @@ constexpr ControlRow kControls[] = {
      kCheckHeight, &CaptureOptions::not_get_hidden, false},
     {kCheckBox3, Kind::CheckBox, "アクセスキー・プレフィクス '&&' を表示しない(&P)", kGroup1X + 24,
      kGroup1Y + 144, 320, kCheckHeight, &CaptureOptions::no_ampersand, false},
+    // Not a capture option: the colours of the pane and the window list.
+    {kSystemColors, Kind::CheckBox, "システムの配色を使う(&K)", kGroup1X + 24, kGroup1Y + 168, 320, kCheckHeight,
+     nullptr, true},
     {kGroup2, Kind::Group, "取得するテキストの種類", kGroup2X, kGroup2Y, 361, 177, nullptr, false},
     {kSTA, Kind::CheckBox, "スタティックテキスト(&S)", kGroup2X + 24, kGroup2Y + 24, 170, kCheckHeight,
      &CaptureOptions::read_static, true},
@@ -69,8 +75,8 @@ constexpr ControlRow kControls[] = {
      &CaptureOptions::read_all_items, true},
     {kACC, Kind::CheckBox, "アクセシビリティ情報を読む(&Y)", kGroup2X + 24, kGroup2Y + 144, 320, kCheckHeight,
      &CaptureOptions::read_accessible, true},
-    {kOKBtn, Kind::DefaultButton, "ＯＫ(&O)", 96, 384, 89, 25, nullptr, true},
-    {kCancelBtn, Kind::Button, "ｷｬﾝｾﾙ(&C)", 200, 384, 89, 25, nullptr, true},
+    {kOKBtn, Kind::DefaultButton, "ＯＫ(&O)", 96, 408, 89, 25, nullptr, true},
+    {kCancelBtn, Kind::Button, "ｷｬﾝｾﾙ(&C)", 200, 408, 89, 25, nullptr, true},
 };
 
 constexpr char kCaption[] = "環境設定";
@@ -141,7 +147,7 @@ INT_PTR CALLBACK TSettei::DialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp
   return answer;
 }
 
-INT_PTR TSettei::Handle(UINT msg, WPARAM wp, LPARAM) {
+INT_PTR TSettei::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_INITDIALOG:
       CreateControls();
@@ -150,31 +156,15 @@ INT_PTR TSettei::Handle(UINT msg, WPARAM wp, LPARAM) {
     case WM_COMMAND:
       Command(LOWORD(wp), HIWORD(wp));
       return TRUE;
+    case WM_DPICHANGED:
+      Layout(LOWORD(wp), reinterpret_cast<const RECT*>(lp));
+      return TRUE;
   }
   return FALSE;
 }
 
 void TSettei::CreateControls() {
   SetWindowTextA(hwnd_, kCaption);
-  RECT frame{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&frame, kDialogStyle, FALSE, WS_EX_DLGMODALFRAME);
-  int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
-  // A frame of another size than asked for (a theme's border) still gets the client size.
-  RECT client{};
-  GetClientRect(hwnd_, &client);
-  width += kClientWidth - client.right;
-  height += kClientHeight - client.bottom;
-  // Centred on the whole screen, wherever the bars at its edges stand.
-  SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
-               width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-
-  LOGFONTA lf{};
-  lf.lfHeight = -kFontPixels;
-  lf.lfCharSet = SHIFTJIS_CHARSET;
-  std::strncpy(lf.lfFaceName, kFontName, LF_FACESIZE - 1);
-  font_ = CreateFontIndirectA(&lf);
-
   for (const ControlRow& row : kControls) {
     const char* cls = "Button";
     DWORD style = WS_CHILD | WS_VISIBLE;
@@ -187,11 +177,46 @@ void TSettei::CreateControls() {
       case Kind::Button: style |= WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY; break;
       case Kind::DefaultButton: style |= WS_TABSTOP | BS_DEFPUSHBUTTON | BS_NOTIFY; break;
     }
-    HWND control = CreateWindowExA(0, cls, row.caption, style, row.x, row.y, row.width, row.height, hwnd_,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
-                                   GetModuleHandleA(nullptr), nullptr);
-    if (control && font_) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    CreateWindowExA(0, cls, row.caption, style, row.x, row.y, row.width, row.height, hwnd_,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), GetModuleHandleA(nullptr), nullptr);
   }
+  Layout(ui::WindowDpi(hwnd_), nullptr);
+}
+
+void TSettei::Layout(int dpi, const RECT* suggested) {
+  const int textScale = ui::TextScalePercent();
+  auto px = [&](int design) { return MulDiv(ui::Scale(design, dpi), textScale, 100); };
+  const int clientWidth = px(kClientWidth), clientHeight = px(kClientHeight);
+  RECT frame{0, 0, clientWidth, clientHeight};
+  AdjustWindowRectEx(&frame, kDialogStyle, FALSE, WS_EX_DLGMODALFRAME);
+  int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+  // A frame of another size than asked for (a theme's border) still gets the client size.
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  width += clientWidth - client.right;
+  height += clientHeight - client.bottom;
+  if (suggested) {
+    SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    // Centred on the whole screen, wherever the bars at its edges stand.
+    SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+  LOGFONTA lf{};
+  lf.lfHeight = -px(kFontPixels);
+  lf.lfCharSet = SHIFTJIS_CHARSET;
+  std::strncpy(lf.lfFaceName, kFontName, LF_FACESIZE - 1);
+  HFONT old = font_;
+  font_ = CreateFontIndirectA(&lf);
+  for (const ControlRow& row : kControls) {
+    HWND control = Item(row.id);
+    if (!control) continue;
+    MoveWindow(control, px(row.x), px(row.y), px(row.width), px(row.height), TRUE);
+    if (font_) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  }
+  if (old) DeleteObject(old);
 }
 
 bool TSettei::Ticked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
@@ -223,6 +248,7 @@ std::string TSettei::ComboText() const { return TextOf(Item(kComboBox1)); }
 void TSettei::FormShow() {
   for (const ControlRow& row : kControls)
     if (row.option) CheckDlgButton(hwnd_, row.id, options_.*row.option ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(hwnd_, kSystemColors, systemColors_ == 1 ? BST_CHECKED : BST_UNCHECKED);
   HWND combo = Item(kComboBox1);
   for (int i = 0; i < options_.no_access.Count(); ++i)
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(options_.no_access.Get(i).c_str()));
@@ -269,6 +295,12 @@ void TSettei::OKBtnClick() {
     if (row.option) result_.*row.option = Ticked(row.id);
   result_.no_access.Clear();
   for (const std::string& entry : Entries()) result_.no_access.Add(entry);
+  // Unticked means "in high contrast" (2), except that a 0 from the file stays 0 when
+  // the box was left as it was.
+  if (Ticked(kSystemColors))
+    systemColorsResult_ = 1;
+  else
+    systemColorsResult_ = systemColors_ == 1 ? 2 : systemColors_;
   EndDialog(hwnd_, IDOK);
 }
 

@@ -27,6 +27,9 @@ class TSettei {
   // After OK: the options as the dialog left them (the flags and, as no_access, the
   // combo box's entries).
   const CaptureOptions& Result() const { return result_; }
+  // Glean.ini's system_colors: the box is ticked for 1. After OK, the value chosen.
+  void SetSystemColors(int value) { systemColors_ = systemColorsResult_ = value; }
+  int SystemColorsResult() const { return systemColorsResult_; }
 
   // Whether two texts are the same list entry: the system's comparison for the user's
   // locale, without regard to letter case.
@@ -36,6 +39,9 @@ class TSettei {
   static INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp);
   INT_PTR Handle(UINT msg, WPARAM wp, LPARAM lp);
   void CreateControls();
+  // Sizes, places and fonts for `dpi`; at `suggested` (a move to another monitor) or
+  // centred on the screen.
+  void Layout(int dpi, const RECT* suggested);
   void FormShow();
   void ComboBox1Change(bool fromSelection);
   void AddBtnClick();
@@ -55,6 +61,7 @@ class TSettei {
   CaptureOptions result_;
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr;
+  int systemColors_ = 2, systemColorsResult_ = 2;
 };
 
 }  // namespace glean

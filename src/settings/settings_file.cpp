@@ -112,6 +112,8 @@ LayoutSize TSettingsFile::LoadSettings(CaptureOptions& capture, ViewSettings& vi
   view.window_maximized = ReadBool(kCommon, "window_maximized", false);
   view.uia_notify = ReadBool(kCommon, "uia_notify", true);
   view.watch_interval_ms = ReadInt(kCommon, "watch_interval_ms", 1000);
+  view.system_colors = ReadInt(kCommon, "system_colors", 2);
+  if (view.system_colors < 0 || view.system_colors > 2) view.system_colors = 2;
   LoadList(capture.no_access);
   return size;
 }
@@ -149,6 +151,12 @@ bool TSettingsFile::SaveOnClose(const ViewSettings& view, bool alwaysForeground,
   w.PutBool(kCommon, "window_maximized", maximized);
   w.PutBool(kCommon, "compact_style", view.compact_style);
   w.PutBool(kCommon, "uia_notify", view.uia_notify);
+  return w.Finish();
+}
+
+bool TSettingsFile::SaveSystemColors(int systemColors) {
+  Writer w(*this);
+  w.PutInt(kCommon, "system_colors", systemColors);
   return w.Finish();
 }
 

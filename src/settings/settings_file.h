@@ -37,6 +37,7 @@ class TSettingsFile {
   // main window; the positions (written only when not maximized) from `view`.
   bool SaveOnClose(const ViewSettings& view, bool alwaysForeground, int listFontSize,
                    int dataFontSize, bool maximized);
+  bool SaveSystemColors(int systemColors);
   // Writes the flags and replaces the no_access list by `capture.no_access`.
   bool SaveCaptureOptions(const CaptureOptions& capture);
 

@@ -29,6 +29,9 @@ struct ViewSettings {
   bool uia_notify = true;
   // How often a watched window is read again, in milliseconds (0: only on its events).
   int watch_interval_ms = 1000;
+  // 0 Glean's own colours, 1 the system's, 2 the system's in high contrast (see
+  // pane/pane_colours.h).
+  int system_colors = 2;
 };
 
 }  // namespace glean

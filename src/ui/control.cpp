@@ -64,6 +64,12 @@ LRESULT Control::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return r;
       }
       break;
+    case WM_MOUSEWHEEL:
+      if (OnCtrlWheel && (GET_KEYSTATE_WPARAM(wp) & MK_CONTROL)) {
+        OnCtrlWheel(GET_WHEEL_DELTA_WPARAM(wp));
+        return 0;
+      }
+      break;
     case WM_KEYUP:
       if (OnKeyUp) {
         LRESULT r = CallOriginal(msg, wp, lp);

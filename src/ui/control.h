@@ -33,6 +33,9 @@ class Control {
   std::function<void()> OnEnter;  // the control received the keyboard focus
   std::function<void(WPARAM key)> OnKeyUp;
   std::function<void(int x, int y)> OnMouseMove;  // client coordinates
+  // The wheel turned with Ctrl held (`delta` as WM_MOUSEWHEEL gives it): taken from the
+  // control's own scrolling when set.
+  std::function<void(int delta)> OnCtrlWheel;
 
  protected:
   // Takes ownership of `hwnd` and subclasses it.

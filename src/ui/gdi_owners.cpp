@@ -14,13 +14,6 @@ Font::Font(const std::string& name, int pixelHeight) {
   if (!h_) win::RaiseLastOSError();
 }
 
-int PointsToPixels(int points) {
-  HDC dc = GetDC(nullptr);
-  int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(nullptr, dc);
-  return MulDiv(points, dpi, 72);
-}
-
 ImageList::ImageList(int width, int height)
     : h_(ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, 8, 8)) {
   if (!h_) win::RaiseLastOSError();

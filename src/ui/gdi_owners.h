@@ -38,9 +38,6 @@ class Font {
   HFONT h_ = nullptr;
 };
 
-// Character height in pixels of a font of `points` on the screen.
-int PointsToPixels(int points);
-
 class ImageList {
  public:
   ImageList() = default;

@@ -43,6 +43,13 @@ void TImageComboBox::SetColor(COLORREF color) {
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+void TImageComboBox::SetTextColors(COLORREF text, COLORREF selectedText, COLORREF selectedBack) {
+  text_ = text;
+  selectedText_ = selectedText;
+  selectedBack_ = selectedBack;
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 int TImageComboBox::GetFontHeight(HFONT font) {
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
@@ -88,16 +95,25 @@ std::string TImageComboBox::ItemText(int index) const {
 }
 
 void TImageComboBox::DrawItem(HDC dc, int index, RECT rect, bool selected) {
-  HBRUSH brush = selected ? GetSysColorBrush(COLOR_HIGHLIGHT) : brush_;
-  FillRect(dc, &rect, brush);
+  auto or_system = [](COLORREF c, int index) { return c == CLR_INVALID ? GetSysColor(index) : c; };
+  if (selected) {
+    HBRUSH back = CreateSolidBrush(or_system(selectedBack_, COLOR_HIGHLIGHT));
+    FillRect(dc, &rect, back);
+    DeleteObject(back);
+  } else {
+    FillRect(dc, &rect, brush_);
+  }
   if (index < 0) return;
   if (imageList_ && index < ImageList_GetImageCount(imageList_)) {
-    ImageList_Draw(imageList_, index, dc, rect.left + 2, rect.top, ILD_TRANSPARENT);
-    rect.left += imageWidth_ + 8;
+    // Centred in the entry's height, which follows the font and may exceed the image's.
+    const int top = rect.top + std::max(0, (static_cast<int>(rect.bottom - rect.top) - imageHeight_) / 2);
+    ImageList_Draw(imageList_, index, dc, rect.left + 2, top, ILD_TRANSPARENT);
+    rect.left += imageWidth_ + imageWidth_ / 2;  // the gap grows with the image
   }
   std::string text = ItemText(index);
   int oldMode = SetBkMode(dc, TRANSPARENT);
-  COLORREF oldColor = SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  COLORREF oldColor = SetTextColor(
+      dc, selected ? or_system(selectedText_, COLOR_HIGHLIGHTTEXT) : or_system(text_, COLOR_WINDOWTEXT));
   HGDIOBJ oldFont = SelectObject(dc, Font() ? Font() : GetStockObject(DEFAULT_GUI_FONT));
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect,
             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);

@@ -27,6 +27,8 @@ class TImageComboBox : public ui::Control {
   // The font changes the item height too, also when it comes as a plain WM_SETFONT.
   void SetFontKeepingHeight(HFONT font);
   void SetColor(COLORREF color);
+  // The entries' text and the chosen entry's pair (the system's highlight pair until set).
+  void SetTextColors(COLORREF text, COLORREF selectedText, COLORREF selectedBack);
 
   int ItemHeight() const;
   // Larger of the font's cell height and the image height, each plus 4.
@@ -57,6 +59,7 @@ class TImageComboBox : public ui::Control {
   int imageWidth_ = 0;
   int imageHeight_ = 0;
   COLORREF color_ = RGB(0, 128, 128);
+  COLORREF text_ = CLR_INVALID, selectedText_ = CLR_INVALID, selectedBack_ = CLR_INVALID;
   HBRUSH brush_ = nullptr;
 };
 

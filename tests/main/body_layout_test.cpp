@@ -185,5 +185,47 @@ TEST_F(BodyTest, AReaderWindowTitleSwitchesAnnouncementsOn) {
   DestroyWindow(longer);
 }
 
+// The system's colours change while Glean runs: WM_SYSCOLORCHANGE repaints the pane and
+// the list in them at once.
+TEST_F(BodyTest, SystemColoursFollowAChangeAtOnce) {
+  WriteIni("[common]\r\nsystem_colors=1\r\n");
+  auto body = StartBody();
+  const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
+  COLORREF saved[4];
+  for (int i = 0; i < 4; ++i) saved[i] = GetSysColor(elements[i]);
+  const COLORREF changed[] = {RGB(0, 0, 96), RGB(255, 255, 0), RGB(0, 96, 0), RGB(255, 255, 255)};
+  ASSERT_TRUE(SetSysColors(4, elements, changed));
+  const PaneColours now = body->Colours();
+  const COLORREF list = ListView_GetBkColor(body->WinList().Handle());
+  const TColor pane = body->Data().Color();
+  SetSysColors(4, elements, saved);
+  EXPECT_EQ(pane, changed[0]);
+  EXPECT_EQ(now.plain, (ColourPair{changed[1], changed[0]}));
+  EXPECT_EQ(now.header, (ColourPair{changed[3], changed[2]}));
+  EXPECT_EQ(list, changed[0]);
+  EXPECT_EQ(body->Data().Color(), saved[0]) << "and back";
+}
+
+// A move to a monitor of twice the DPI: the suggested rectangle is taken, the controls
+// and fonts double, and the file still receives 96-dpi units.
+TEST_F(BodyTest, DpiChangeLaysTheWindowOutAgain) {
+  WriteIni("[common]\r\nwindow_left=40\r\nwindow_top=30\r\n");
+  auto body = StartBody();
+  const int dpi = body->Dpi();
+  RECT copy = body->SrchBtn().Bounds();
+  const int rowHeight = body->Data().RowHeight();
+  RECT suggested{100, 50, 100 + MulDiv(506, 2 * dpi, 96), 50 + MulDiv(454, 2 * dpi, 96)};
+  SendMessageA(body->Handle(), WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi), reinterpret_cast<LPARAM>(&suggested));
+  ExpectBounds(body->Handle(), 100, 50, suggested.right - 100, suggested.bottom - 50);
+  RECT doubled = body->SrchBtn().Bounds();
+  EXPECT_NEAR(doubled.left, 2 * copy.left, 1);
+  EXPECT_NEAR(doubled.right - doubled.left, 2 * (copy.right - copy.left), 1);
+  EXPECT_NEAR(doubled.bottom - doubled.top, 2 * (copy.bottom - copy.top), 1);
+  EXPECT_GE(body->Data().RowHeight(), 2 * rowHeight - 2) << "the pane's font follows the DPI";
+  SendMessageA(body->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(IniValue("window_width"), "506");
+  EXPECT_EQ(IniValue("window_left"), std::to_string(MulDiv(100, 96, 2 * dpi)));
+}
+
 }  // namespace
 }  // namespace glean::test

@@ -250,7 +250,7 @@ TEST_F(SettingsDialog, StandsAtItsPlaceWithItsControls) {
   RECT client{};
   GetClientRect(dialog_, &client);
   EXPECT_EQ(client.right, 392);
-  EXPECT_EQ(client.bottom, 424);  // grown by a row for the accessibility check box
+  EXPECT_EQ(client.bottom, 448);  // grown by rows for the accessibility and colour check boxes
   HWND first = FindChild(dialog_, "Button", "テキストの種類を表示(&W)");
   ASSERT_NE(first, nullptr);
   RECT r{};
@@ -268,7 +268,7 @@ TEST_F(SettingsDialog, StandsAtItsPlaceWithItsControls) {
   }
   const std::vector<std::string> expected = {
       "テキストの種類を表示(&W)", "<combo>", "隠れているデータは取得しない(&H)",
-      "アクセスキー・プレフィクス '&&' を表示しない(&P)", "スタティックテキスト(&S)", "エディットテキスト(&E)",
+      "アクセスキー・プレフィクス '&&' を表示しない(&P)", "システムの配色を使う(&K)", "スタティックテキスト(&S)", "エディットテキスト(&E)",
       "リスト項目(&L)", "コンボボックス(&B)", "ステータスバー(&U)", "リストビュー項目(&V)", "ツリービュー項目(&R)",
       "ツールバー(&O)", "メニュー項目(&M)", "すべての項目を読む(&I)",
       "アクセシビリティ情報を読む(&Y)", "ＯＫ(&O)", "ｷｬﾝｾﾙ(&C)"};

@@ -35,7 +35,8 @@ TEST_F(SettingsFileTest, EmptyFileGivesEveryDefaultReadInOrder) {
       "R common always_foreground", "R common compact_top",    "R common compact_left",
       "R common window_top",       "R common window_left",     "R common compact_style",
       "R common window_width",     "R common window_height",   "R common window_maximized",
-      "R common uia_notify",       "R common watch_interval_ms", "R common count"};
+      "R common uia_notify",       "R common watch_interval_ms",
+      "R common system_colors",   "R common count"};
   EXPECT_EQ(profile.log, expected);
   EXPECT_EQ(size, (LayoutSize{506, 454}));
   EXPECT_TRUE(capture.show_text_type && capture.not_get_hidden && capture.read_static &&
@@ -48,6 +49,7 @@ TEST_F(SettingsFileTest, EmptyFileGivesEveryDefaultReadInOrder) {
                view.window_maximized);
   EXPECT_TRUE(view.uia_notify);
   EXPECT_EQ(view.watch_interval_ms, 1000);
+  EXPECT_EQ(view.system_colors, 2);
   EXPECT_EQ(view.list_font_sixe, 9);
   EXPECT_EQ(view.data_font_sixe, 9);
   EXPECT_EQ(view.window_left, 257);

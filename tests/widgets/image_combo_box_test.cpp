@@ -110,8 +110,10 @@ TEST_F(ImageComboBoxTest, DrawsImageThenTextAndTextAloneWithoutImage) {
 
   combo_->DrawItem(dc, 0, r, false);
   EXPECT_EQ(GetPixel(dc, 1, 5), RGB(255, 255, 255));
-  EXPECT_EQ(GetPixel(dc, 2, 5), RGB(255, 0, 0));   // image at left + 2, top
-  EXPECT_EQ(GetPixel(dc, 17, 0), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 2, 5), RGB(255, 0, 0));   // image at left + 2, centred in the height
+  EXPECT_EQ(GetPixel(dc, 17, 0), RGB(255, 255, 255));
+  EXPECT_EQ(GetPixel(dc, 17, 2), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 17, 17), RGB(255, 0, 0));
   EXPECT_EQ(GetPixel(dc, 18, 5), RGB(255, 255, 255));
   int textStart = FirstInkColumn(dc, 200, 20, 18);
   EXPECT_GE(textStart, 2 + 16 + 8 - 2);  // after the image and its gap (glyph bearings vary)

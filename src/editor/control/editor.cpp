@@ -1,6 +1,7 @@
 #include "editor/control/editor.h"
 
 #include <imm.h>
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <windowsx.h>
@@ -10,6 +11,7 @@
 #include "editor/control/editor_resources.h"
 #include "editor/control/gdi_canvas.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "win/cp932_text.h"
 #include "win/os_error.h"
 
@@ -591,6 +593,12 @@ void TEditor::SetScrollBar(TScrollBarKind kind, int max, int page, int pos) {
 
 void TEditor::SetCaretShape(int width, int height) {
   if (!hwnd_ || GetFocus() != hwnd_) return;
+  // A bar narrower than a character is a design width, grown with the DPI; every caret
+  // is at least as wide as the system's, which low-vision users raise. A block (a
+  // character or more) keeps its width unless the system's is wider.
+  if (width < CharWidth()) width = ui::Scale(width, ui::WindowDpi(hwnd_));
+  DWORD systemWidth = 1;
+  if (SystemParametersInfoA(SPI_GETCARETWIDTH, 0, &systemWidth, 0)) width = std::max(width, static_cast<int>(systemWidth));
   if (caretCreated_ && width == caretWidth_ && height == caretHeight_) return;
   if (caretCreated_) DestroyCaret();
   caretCreated_ = ::CreateCaret(hwnd_, nullptr, width, height) != FALSE;
