@@ -2,23 +2,21 @@
 // (copied for a spreadsheet, or saved as CSV), and the item itself in the other program.
 #include <windows.h>
 
-#include <commdlg.h>
 
 #include <optional>
-#include <vector>
 
 #include "capture/source_place.h"
 #include "capture/sources/table_text.h"
 #include "capture/target_messages.h"
 #include "main/body.h"
 #include "main/model/save_name.h"
+#include "main/save_dialog.h"
 #include "main/source_texts.h"
 #include "ui/clipboard.h"
 
 namespace glean {
 
 namespace {
-constexpr DWORD kSaveNameBuffer = 1024;
 constexpr DWORD kActivationWait = 2000;  // milliseconds
 
 // The logical line the caret is on: the rows of a wrapped line count once.
@@ -93,22 +91,10 @@ void TBody::TableCopyClick() {
 void TBody::TableSaveClick() {
   const auto table = CaretTable();
   if (!table) return RefuseSourceCommand(texts::kNotFromAList);
-  std::string file = SafeFileName(SaveName()) + ".csv";
-  std::vector<char> buffer(kSaveNameBuffer, '\0');
-  file.copy(buffer.data(), buffer.size() - 1);
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = hwnd_;
-  dialog.lpstrFilter = texts::kTableFilter;
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = buffer.data();
-  dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-  dialog.lpstrDefExt = "csv";
-  dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
-                 OFN_NOCHANGEDIR;
-  if (!GetSaveFileNameA(&dialog)) return;  // cancelled: nothing changes
+  const auto choice = AskSaveName(hwnd_, SafeFileName(SaveName()) + ".csv", texts::kTableFilter, "csv");
+  if (!choice) return;  // cancelled: nothing changes
   const std::string csv = capture::CommaSeparated(*table);
-  WriteFileBytes(buffer.data(), dialog.nFilterIndex == 2 ? Utf8WithByteOrderMark(csv) : csv);
+  WriteFileBytes(choice->path, choice->kind == 2 ? Utf8WithByteOrderMark(csv) : csv);
   Report(Format(texts::kTableSavedFormat, static_cast<int>(table->rows.size())));
 }
 

@@ -10,6 +10,7 @@
 #include "main/command_texts.h"
 #include "main/menus.h"
 #include "main/model/save_name.h"
+#include "main/save_dialog.h"
 #include "main/shell_open.h"
 #include "ui/application.h"
 
@@ -17,7 +18,6 @@ namespace glean {
 
 namespace {
 constexpr BYTE kKanjiKey = 0x19;
-constexpr DWORD kSaveNameBuffer = 1024;
 
 void PlainMessage(HWND owner, const std::string& text) {
   MessageBoxA(owner, text.c_str(), ui::kApplicationTitle, MB_OK);
@@ -66,23 +66,9 @@ void TBody::SaveBtnClick() {
     PlainMessage(hwnd_, texts::kNothingToSave);
     return;
   }
-  std::string file = ProposedSaveName(SaveName());
-  std::vector<char> buffer(kSaveNameBuffer, '\0');
-  file.copy(buffer.data(), buffer.size() - 1);
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = hwnd_;
-  dialog.lpstrFilter = texts::kSaveFilter;
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = buffer.data();
-  dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-  dialog.lpstrDefExt = "txt";
-  // The program finds its own files by its module's folder, but keeping the working
-  // folder spares other programs started from here a surprise.
-  dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
-                 OFN_NOCHANGEDIR;
-  if (!GetSaveFileNameA(&dialog)) return;  // cancelled: nothing changes
-  Data_->Lines().SaveToFile(buffer.data());
+  const auto choice = AskSaveName(hwnd_, ProposedSaveName(SaveName()), texts::kSaveFilter, "txt");
+  if (!choice) return;  // cancelled: nothing changes
+  Data_->Lines().SaveToFile(choice->path);
 }
 
 // ---- editing ----
