@@ -2,10 +2,6 @@
 // focus moves and the help menu.
 #include <windows.h>
 
-#include <commdlg.h>
-
-#include <vector>
-
 #include "main/body.h"
 #include "main/command_texts.h"
 #include "main/menus.h"
