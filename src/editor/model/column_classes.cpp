@@ -158,19 +158,21 @@ void TEditorAttributeArray::MoveTo(int column) {
   while (position_ > 1 && position_ > column) Prev();
 }
 
-std::string_view TEditorAttributeArray::CurrentChar() const {
-  size_t bi = static_cast<size_t>(byteIndex_);
-  switch (current_) {
+std::string_view CharOfClass(std::string_view text, char cls, int byteIndex) {
+  const size_t bi = static_cast<size_t>(byteIndex);
+  switch (cls) {
     case '0':
       return {};
     case '5':
-      return bi >= 2 && bi <= text_.size() ? text_.substr(bi - 2, 2) : std::string_view{};
+      return bi >= 2 && bi <= text.size() ? text.substr(bi - 2, 2) : std::string_view{};
     case '4':
-      return bi >= 1 && bi + 1 <= text_.size() ? text_.substr(bi - 1, 2) : std::string_view{};
+      return bi >= 1 && bi + 1 <= text.size() ? text.substr(bi - 1, 2) : std::string_view{};
     default:
-      return bi >= 1 && bi <= text_.size() ? text_.substr(bi - 1, 1) : std::string_view{};
+      return bi >= 1 && bi <= text.size() ? text.substr(bi - 1, 1) : std::string_view{};
   }
 }
+
+std::string_view TEditorAttributeArray::CurrentChar() const { return CharOfClass(text_, current_, byteIndex_); }
 
 std::string_view TEditorAttributeArray::NextChar() {
   int position = position_;

@@ -32,6 +32,10 @@ void BuildColumnClassesInto(std::string& classes, std::string_view text,
 // with word wrap on, never past the end of a row.
 int TabFill(int column, const TColumnMetrics& m);
 
+// The character of `text` that a column of class `cls` belongs to, whose byte index
+// (1-based, as the class walk counts) is `byteIndex`; empty past the end.
+std::string_view CharOfClass(std::string_view text, char cls, int byteIndex);
+
 // Display width of a row text: tabs expanded as the class string expands them, a
 // double-byte character 2 columns.
 int DisplayWidth(std::string_view text, const TColumnMetrics& m);

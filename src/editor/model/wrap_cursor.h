@@ -145,19 +145,7 @@ class TWrapCursor {
     current_ = c.cls;
     byteIndex_ = c.byteIndex;
   }
-  std::string_view CharAt(char cls, int byteIndex) const {
-    const size_t bi = size_t(byteIndex);
-    switch (cls) {
-      case '0':
-        return {};
-      case '5':
-        return bi >= 2 && bi <= text_.size() ? text_.substr(bi - 2, 2) : std::string_view{};
-      case '4':
-        return bi >= 1 && bi + 1 <= text_.size() ? text_.substr(bi - 1, 2) : std::string_view{};
-      default:
-        return bi >= 1 && bi <= text_.size() ? text_.substr(bi - 1, 1) : std::string_view{};
-    }
-  }
+  std::string_view CharAt(char cls, int byteIndex) const { return CharOfClass(text_, cls, byteIndex); }
 
   TColumnMetrics metrics_;
   size_t limit_;
