@@ -443,31 +443,19 @@ void ReadTreeItemsOf(CapturedText& out, HWND treeView, TProcessMemMgr& m, bool w
     if (reported > count && item) out.AddTooManyItems(count);
     return;
   }
-  // Depth first in display order, through what the tree holds: a collapsed branch's
-  // children are read without expanding it, and nothing is selected or scrolled.
   const int limit = out.Limits.Items;
-  std::vector<uint64_t> parents;
-  uint64_t item = NextTreeItem(treeView, bits, TVGN_ROOT, 0);
+  TreeOrder order(treeView, bits);
   int n = 0;
   bool cut = false;
   ReadTreeItems(out, treeView, m, [&]() -> TreeItem {
-    if (!item) return {0, 0};
+    if (!order.Item()) return {0, 0};
     if (n == limit) {
       cut = true;
       return {0, 0};
     }
     ++n;
-    TreeItem t{item, static_cast<int>(parents.size())};
-    if (uint64_t child = NextTreeItem(treeView, bits, TVGN_CHILD, item)) {
-      parents.push_back(item);
-      item = child;
-      return t;
-    }
-    item = NextTreeItem(treeView, bits, TVGN_NEXT, item);
-    while (!item && !parents.empty()) {
-      item = NextTreeItem(treeView, bits, TVGN_NEXT, parents.back());
-      parents.pop_back();
-    }
+    TreeItem t{order.Item(), order.Depth()};
+    order.Next();
     return t;
   }, kTreeViewAllHeader);
   if (cut) out.AddTooManyItems(limit);

@@ -74,6 +74,26 @@ uint64_t TreeItemHandle(Bitness bits, LRESULT reply) {
                                  : static_cast<uint64_t>(reply);
 }
 
+TreeOrder::TreeOrder(HWND treeView, Bitness bits) : tree_(treeView), bits_(bits), item_(Ask(TVGN_ROOT, 0)) {}
+
+uint64_t TreeOrder::Ask(WPARAM relation, uint64_t from) const {
+  return TreeItemHandle(bits_, SendToTarget(tree_, TVM_GETNEXTITEM, relation, static_cast<LPARAM>(from)));
+}
+
+void TreeOrder::Next() {
+  if (!item_) return;
+  if (uint64_t child = Ask(TVGN_CHILD, item_)) {
+    parents_.push_back(item_);
+    item_ = child;
+    return;
+  }
+  item_ = Ask(TVGN_NEXT, item_);
+  while (!item_ && !parents_.empty()) {
+    item_ = Ask(TVGN_NEXT, parents_.back());
+    parents_.pop_back();
+  }
+}
+
 std::string TreeItemText(HWND treeView, TProcessMemMgr& m, uint64_t handle, ProcessAddress record,
                          ProcessAddress text, uint32_t textSize) {
   const Bitness bits = TargetBitness(m);

@@ -39,6 +39,24 @@ std::string ColumnPrefix(const std::vector<std::string>& titles, int column);
 // half of the reply.
 uint64_t TreeItemHandle(Bitness bits, LRESULT reply);
 
+// The items a tree view holds, depth first in display order, through what it holds: a
+// collapsed branch's children are reached without expanding it, and nothing is selected
+// or scrolled. Two or three messages an item.
+class TreeOrder {
+ public:
+  TreeOrder(HWND treeView, Bitness bits);
+  uint64_t Item() const { return item_; }  // 0 past the last
+  int Depth() const { return static_cast<int>(parents_.size()); }
+  void Next();
+
+ private:
+  uint64_t Ask(WPARAM relation, uint64_t from) const;
+  HWND tree_;
+  Bitness bits_;
+  uint64_t item_;
+  std::vector<uint64_t> parents_;
+};
+
 // The text of tree-view item `handle`, through the record at `record` and the text buffer
 // at `text` of `textSize` bytes; empty when the control does not answer.
 std::string TreeItemText(HWND treeView, TProcessMemMgr& m, uint64_t handle, ProcessAddress record,

@@ -61,24 +61,9 @@ std::optional<RECT> ShowListViewRow(HWND view, const LineSource& s, const std::s
 // A stale item handle must never reach the control (it would read freed memory), so the
 // handle is looked for among the tree's items first.
 bool TreeHolds(HWND tree, Bitness bits, uint64_t wanted, int limit) {
-  auto next = [&](WPARAM relation, uint64_t from) {
-    return TreeItemHandle(bits, SendToTarget(tree, TVM_GETNEXTITEM, relation, static_cast<LPARAM>(from)));
-  };
-  std::vector<uint64_t> parents;
-  uint64_t item = next(TVGN_ROOT, 0);
-  for (int n = 0; item && n < limit; ++n) {
-    if (item == wanted) return true;
-    if (uint64_t child = next(TVGN_CHILD, item)) {
-      parents.push_back(item);
-      item = child;
-      continue;
-    }
-    item = next(TVGN_NEXT, item);
-    while (!item && !parents.empty()) {
-      item = next(TVGN_NEXT, parents.back());
-      parents.pop_back();
-    }
-  }
+  TreeOrder order(tree, bits);
+  for (int n = 0; order.Item() && n < limit; ++n, order.Next())
+    if (order.Item() == wanted) return true;
   return false;
 }
 

@@ -3,11 +3,13 @@
 #include <windows.h>
 
 
+#include <algorithm>
 #include <optional>
 
 #include "capture/source_place.h"
 #include "capture/sources/table_text.h"
 #include "capture/target_messages.h"
+#include "editor/control/access/pane_access.h"
 #include "main/body.h"
 #include "main/model/save_name.h"
 #include "main/save_dialog.h"
@@ -29,15 +31,13 @@ int CaretLine(TEditor& pane) {
 }
 
 std::string Utf8WithByteOrderMark(const std::string& cp932) {
-  std::string out = "\xEF\xBB\xBF";
-  if (cp932.empty()) return out;
-  const int wide = MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), nullptr, 0);
-  std::wstring w(static_cast<size_t>(wide), L'\0');
-  MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), w.data(), wide);
-  const int bytes = WideCharToMultiByte(CP_UTF8, 0, w.data(), wide, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<size_t>(bytes), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, w.data(), wide, utf8.data(), bytes, nullptr, nullptr);
-  return out + utf8;
+  const std::u16string wide = access::Widen(cp932);
+  const auto* w = reinterpret_cast<const wchar_t*>(wide.data());
+  const int units = static_cast<int>(wide.size());
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, w, units, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<size_t>(std::max(bytes, 0)), '\0');
+  if (bytes > 0) WideCharToMultiByte(CP_UTF8, 0, w, units, utf8.data(), bytes, nullptr, nullptr);
+  return "\xEF\xBB\xBF" + utf8;
 }
 
 HWND AsWindow(uint64_t handle) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(handle)); }

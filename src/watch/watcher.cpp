@@ -160,12 +160,12 @@ void TWatcher::ReadEnded() {
   } else if (result->Outcome == CaptureOutcome::Captured) {
     timeouts_ = 0;
     std::vector<std::string> lines = PaneLines(result->Lines);
-    const capture::LineSources sources = capture::ByPaneLine(result->Sources, result->Lines);
     const LineDiff diff = DiffLines(lines_, lines);
     const bool same = lines.size() == lines_.size() &&
                       std::find(diff.NewToOld.begin(), diff.NewToOld.end(), -1) == diff.NewToOld.end();
     if (!same) {
       const std::vector<int> changed = ChangedLines(diff, lines_, lines);
+      const capture::LineSources sources = capture::ByPaneLine(result->Sources, result->Lines);
       merger_.Take(diff, changed, now);
       if (handlers_.Changed) handlers_.Changed(CaptureChange{lines_, lines, diff, changed, result->Hits, sources});
       if (!active_) return;  // a handler may end the watch

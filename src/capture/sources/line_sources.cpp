@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "editor/model/line_split.h"
+
 namespace glean::capture {
 
 const LineSource* LineSources::At(int line) const {
@@ -10,50 +12,37 @@ const LineSource* LineSources::At(int line) const {
   return it != entries_.end() && it->line == line ? &it->source : nullptr;
 }
 
-namespace {
-int PaneLinesIn(const std::string& s) {
-  int n = 1;
-  for (size_t p = 0; p < s.size(); ++p)
-    if (s[p] == '\n' || (s[p] == '\r' && (p + 1 == s.size() || s[p + 1] != '\n'))) ++n;
-  return n;
-}
-}  // namespace
-
 LineSources ByPaneLine(const LineSources& sources, const std::vector<std::string>& lines) {
   LineSources out;
   for (const SourceList& list : sources.Lists()) out.AddList(list);
-  int first = 0;  // the pane line where lines[i] starts
+  int paneLine = 0;
   size_t next = 0;
   const auto& entries = sources.Entries();
   for (size_t i = 0; i < lines.size(); ++i) {
-    const int count = PaneLinesIn(lines[i]);
     for (; next < entries.size() && entries[next].line < static_cast<int>(i); ++next) {}
-    if (next < entries.size() && entries[next].line == static_cast<int>(i)) {
-      LineSource source = entries[next].source;
-      for (int k = 0; k < count; ++k) {
-        out.Record(first + k, source);
-        source.textStart = 0;
+    const bool recorded = next < entries.size() && entries[next].line == static_cast<int>(i);
+    std::optional<LineSource> source;
+    if (recorded) source = entries[next].source;
+    ForEachLineOfItem(lines[i], [&](std::string_view) {
+      if (source) {
+        out.Record(paneLine, *source);
+        source->textStart = 0;  // the column title or indent stands on the first only
       }
-    }
-    first += count;
+      ++paneLine;
+    });
   }
   return out;
 }
 
 std::optional<PaneLine> CapturedLineOfPaneLine(const std::vector<std::string>& lines, int paneLine) {
   if (paneLine < 0) return std::nullopt;
-  int first = 0;  // the pane line where lines[i] starts
+  int first = 0;  // the pane line of the next line of an item
   for (size_t i = 0; i < lines.size(); ++i) {
-    const std::string& s = lines[i];
-    size_t start = 0;
-    for (size_t p = 0; p <= s.size(); ++p) {
-      const bool end = p == s.size();
-      if (!end && s[p] != '\r' && s[p] != '\n') continue;
-      if (first == paneLine) return PaneLine{static_cast<int>(i), s.substr(start, p - start)};
-      ++first;
-      if (!end && s[p] == '\r' && p + 1 < s.size() && s[p + 1] == '\n') ++p;
-      start = p + 1;
-    }
+    std::optional<PaneLine> found;
+    ForEachLineOfItem(lines[i], [&](std::string_view text) {
+      if (first++ == paneLine) found = PaneLine{static_cast<int>(i), std::string(text)};
+    });
+    if (found) return found;
   }
   return std::nullopt;
 }

@@ -36,4 +36,17 @@ inline bool EndsWithLineBreak(std::string_view text) {
   return !text.empty() && (text.back() == '\n' || text.back() == '\r');
 }
 
+// The lines one item of a string list becomes in an editor's text, which joins the items
+// with line breaks and splits the whole again: an item without a break is one line (the
+// empty one too), and an item that ends with a break is followed by an empty line.
+template <class Fn>
+void ForEachLineOfItem(std::string_view item, Fn&& fn) {
+  if (item.find_first_of("\r\n") == std::string_view::npos) {
+    fn(item);
+    return;
+  }
+  ForEachLine(item, fn);
+  if (EndsWithLineBreak(item)) fn(std::string_view{});
+}
+
 }  // namespace glean

@@ -43,14 +43,8 @@ bool PlaceKept(const LineDiff& diff, TextPlace place) {
 std::vector<std::string> PaneLines(const std::vector<std::string>& items) {
   std::vector<std::string> lines;
   lines.reserve(items.size());
-  for (const std::string& item : items) {
-    if (item.find_first_of("\r\n") == std::string::npos) {
-      lines.push_back(item);
-      continue;
-    }
-    ForEachLine(item, [&](std::string_view line) { lines.emplace_back(line); });
-    if (EndsWithLineBreak(item)) lines.emplace_back();
-  }
+  for (const std::string& item : items)
+    ForEachLineOfItem(item, [&](std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 
