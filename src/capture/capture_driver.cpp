@@ -138,19 +138,25 @@ void ListDesktopFolder(const std::string& folder, TStrings& lines) {
 
 namespace {
 thread_local bool captureRunning = false;
-
-struct RunningFlag {
-  RunningFlag() { captureRunning = true; }
-  ~RunningFlag() { captureRunning = false; }
-};
 }  // namespace
+
+CaptureRun::CaptureRun() : held_(!captureRunning) { captureRunning = true; }
+
+CaptureRun::~CaptureRun() {
+  if (held_) captureRunning = false;
+}
 
 bool CaptureInProgress() { return captureRunning; }
 
 CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions& options,
                              TStringList& lines, ItemHitTable& hits, LineSources* sources) {
-  if (captureRunning) return CaptureOutcome::Ignored;
-  RunningFlag running;
+  CaptureRun run;
+  return CaptureWindow(run, request, options, lines, hits, sources);
+}
+
+CaptureOutcome CaptureWindow(const CaptureRun& run, const CaptureRequest& request, const CaptureOptions& options,
+                             TStringList& lines, ItemHitTable& hits, LineSources* sources) {
+  if (!run) return CaptureOutcome::Ignored;
   lines.Clear();
   hits.clear();
   if (sources) sources->Clear();

@@ -17,7 +17,7 @@ enum class CaptureOutcome {
   WindowNotFound, // no window has the title; the lines are empty
   NotResponding,  // the target stopped answering; the lines end with the error line
   Stopped,        // the user stopped it; the lines read so far end with the stop line
-  Ignored,        // a capture was already running (this one came from its message loop)
+  Ignored,        // a capture was already running on this thread (asked from its message loop)
 };
 
 struct CaptureRequest {
@@ -36,17 +36,36 @@ struct CaptureRequest {
 // The window a capture of `title` reads (null when none has the title).
 HWND FindChosenWindow(const std::string& title);
 
+// The one mark, per thread, that a capture is running there. The list-view reader lets
+// pending messages be handled, so a click can ask for another capture or a search
+// meanwhile: such requests are refused. A capture on another thread (the watch's
+// re-reads) has lines of its own and does not count.
+class CaptureRun {
+ public:
+  // Takes the mark unless a capture already holds it on this thread.
+  CaptureRun();
+  ~CaptureRun();
+  CaptureRun(const CaptureRun&) = delete;
+  CaptureRun& operator=(const CaptureRun&) = delete;
+  // Whether this run holds the mark (a capture may go on).
+  explicit operator bool() const { return held_; }
+
+ private:
+  bool held_ = false;
+};
+
+// True while a capture runs on this thread.
+bool CaptureInProgress();
+
 // Fills `lines` and `hits` (emptied first), and `sources` (emptied first) with where each
 // line came from, when given. A control whose memory in its process cannot be read ends
 // with an error line and the capture goes on; other errors propagate, and then the
-// partial lines must not be shown.
+// partial lines must not be shown. `run` must hold the mark (else Ignored).
+CaptureOutcome CaptureWindow(const CaptureRun& run, const CaptureRequest& request, const CaptureOptions& options,
+                             TStringList& lines, ItemHitTable& hits, LineSources* sources = nullptr);
+// The same with a run of its own: Ignored when a capture already runs on this thread.
 CaptureOutcome CaptureWindow(const CaptureRequest& request, const CaptureOptions& options,
                              TStringList& lines, ItemHitTable& hits, LineSources* sources = nullptr);
-
-// True while a capture runs on this thread. The list-view reader lets pending messages be
-// handled, so a click can ask for another capture or a search meanwhile: such requests
-// are ignored. A capture on another thread has lines of its own and does not count.
-bool CaptureInProgress();
 
 // Dispatch of one descendant control by its window class.
 void CaptureChild(CapturedText& out, const ChildFacts& child);

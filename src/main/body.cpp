@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "capture/capture_driver.h"
 #include "main/main_texts.h"
 #include "main/menus.h"
 #include "main/single_instance.h"
@@ -129,7 +130,7 @@ LRESULT TBody::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       if (Timer1_ && wp == Timer1_->Id() && Timer1_->OnTimer) Timer1_->OnTimer();
       return 0;
     case WM_CLOSE:
-      if (capturing_) {
+      if (capture::CaptureInProgress()) {
         // The capture below us still uses the pane and the lists.
         closeRequested_ = true;
         return 0;

@@ -202,7 +202,6 @@ class TBody {
   HWND hwnd_ = nullptr;
   bool created_ = false;
   bool sizeWriteRefused_ = false;
-  bool capturing_ = false;
   bool closeRequested_ = false;  // while a capture runs
   bool stopRequested_ = false;   // Esc pressed in Glean while a capture runs
   bool maximizeOnShow_ = false;

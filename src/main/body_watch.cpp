@@ -25,7 +25,7 @@ TColor Or(TColor c, TColor fallback) { return c == clNone ? fallback : c; }
 bool TBody::Watching() const { return watch_ && watch_->Active(); }
 
 void TBody::WatchClick() {
-  if (capturing_) return;  // the running capture owns the captured lines
+  if (capture::CaptureInProgress()) return;  // the running capture owns the captured lines
   if (Watching()) {
     watch_->Stop();
     SetWatchStatus("");
@@ -84,7 +84,7 @@ void TBody::WatchReport(const std::string& text) {
 void TBody::WatchChanged(const watch::CaptureChange& change) {
   // A capture under way (this came from its message pump) is filling the pane and the
   // captured lines; it replaces both, and the watch starts again from it.
-  if (capturing_) return;
+  if (capture::CaptureInProgress()) return;
   // The pane holds what Glean put there unless the user has edited it since; an edited
   // pane is left alone, so nothing typed is lost.
   if (Data_->Lines().GetText() != CapturedLines_.GetText()) {

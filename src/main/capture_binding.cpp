@@ -9,26 +9,21 @@
 namespace glean {
 
 namespace {
-// Set while a capture runs; requests arriving meanwhile (the list-view reader lets
-// messages through) are ignored, and a close asked for meanwhile happens after it.
-class CaptureGuard {
+// A close asked for while a capture runs (the pane and the lists are still in use)
+// happens after it.
+class CloseAfterCapture {
  public:
-  CaptureGuard(bool& flag, bool& closeRequested, HWND window)
-      : flag_(flag), closeRequested_(closeRequested), window_(window) {
-    flag_ = true;
-  }
-  ~CaptureGuard() {
-    flag_ = false;
+  CloseAfterCapture(bool& closeRequested, HWND window) : closeRequested_(closeRequested), window_(window) {}
+  ~CloseAfterCapture() {
     if (closeRequested_) {
       closeRequested_ = false;
       PostMessageA(window_, WM_CLOSE, 0, 0);
     }
   }
-  CaptureGuard(const CaptureGuard&) = delete;
-  CaptureGuard& operator=(const CaptureGuard&) = delete;
+  CloseAfterCapture(const CloseAfterCapture&) = delete;
+  CloseAfterCapture& operator=(const CloseAfterCapture&) = delete;
 
  private:
-  bool& flag_;
   bool& closeRequested_;
   HWND window_;
 };
@@ -49,8 +44,10 @@ void TBody::WinComboClick() {
 }
 
 void TBody::CaptureEntry(int index, const std::string& spoken, const char* accessedSuffix) {
-  if (capturing_) return;
-  CaptureGuard guard(capturing_, closeRequested_, hwnd_);
+  // Requests arriving from the capture's message pump are refused.
+  capture::CaptureRun run;
+  if (!run) return;
+  CloseAfterCapture closeLater(closeRequested_, hwnd_);
   ReselectIndex = index;
   Data_->Lines().Clear();
   CapturedLines_.Clear();
@@ -80,7 +77,7 @@ void TBody::CaptureEntry(int index, const std::string& spoken, const char* acces
   };
   request.StopRequested = [this] { return stopRequested_; };
   // A reader's error leaves here with the pane still empty; the message loop shows it.
-  capture::CaptureOutcome outcome = capture::CaptureWindow(request, capture_, CapturedLines_, ItemHitTable_, &LineSources_);
+  capture::CaptureOutcome outcome = capture::CaptureWindow(run, request, capture_, CapturedLines_, ItemHitTable_, &LineSources_);
   if (outcome == capture::CaptureOutcome::WindowNotFound) {
     Data_->Lines().SetText(capture::kWindowNotFound);
     return;

@@ -1,5 +1,6 @@
 // The window search: the list of windows a user could mean, the desktop entry, the
 // screen-reader detection and the capture of the remembered entry.
+#include "capture/capture_driver.h"
 #include "capture/section_headers.h"
 #include "main/body.h"
 #include "main/builtin_images.h"
@@ -9,7 +10,7 @@
 namespace glean {
 
 void TBody::SrchBtnClick() {
-  if (capturing_) return;  // the running capture owns the list and the captured lines
+  if (capture::CaptureInProgress()) return;  // the running capture owns the list and the captured lines
   const bool compact = view_.compact_style;
   SendMessageA(WinList_->Handle(), WM_SETREDRAW, FALSE, 0);
   WinList_->Clear();
