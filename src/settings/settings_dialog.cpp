@@ -1,6 +1,8 @@
 #include "settings/settings_dialog.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "ui/dpi.h"
 
@@ -9,21 +11,23 @@ namespace glean {
 namespace {
 
 enum ControlId : int {
-  kGroup1 = 100, kCheckBox1, kRule, kLabel1, kComboBox1, kAddBtn, kDeleteBtn, kCheckBox2, kCheckBox3,
-  kGroup2, kSTA, kEDI, kLIS, kCB, kSB, kLB, kTB, kTOO, kMEN, kALL, kACC, kSystemColors,
+  kGroup1 = 100, kRule, kLabel1, kComboBox1, kAddBtn, kDeleteBtn, kSystemColors, kGroup2,
+  kFirstOption = 200,  // the option boxes, in the order of kCaptureOptionRows
   kOKBtn = IDOK, kCancelBtn = IDCANCEL,
 };
 
 enum class Kind { Group, CheckBox, Rule, Label, Combo, Button, DefaultButton };
 
-// One control: where it stands in the client area, and which option a check box holds.
+// One control: where it stands in the client area, its place in the tab order, and for
+// an option's box, which option it holds.
 struct ControlRow {
   int id;
   Kind kind;
   const char* caption;
   int x, y, width, height;
-  bool CaptureOptions::*option;
+  int tab;
   bool announces;
+  bool CaptureOptions::*option = nullptr;
 };
 
 // In 96-dpi units, scaled for the dialog's monitor and the user's text size.
@@ -32,52 +36,40 @@ constexpr int kClientHeight = 448;
 constexpr int kCheckHeight = 19;
 constexpr int kGroup1X = 16, kGroup1Y = 8, kGroup2X = 16, kGroup2Y = 216;
 
-// In tab order. The label stands right before the combo box, which its access key
-// focuses.
-constexpr ControlRow kControls[] = {
-    {kGroup1, Kind::Group, "全般", kGroup1X, kGroup1Y, 361, 201, nullptr, false},
-    {kCheckBox1, Kind::CheckBox, "テキストの種類を表示(&W)", kGroup1X + 24, kGroup1Y + 24, 320, kCheckHeight,
-     &CaptureOptions::show_text_type, true},
-    {kRule, Kind::Rule, "", kGroup1X + 8, kGroup1Y + 75, 345, 2, nullptr, false},
-    {kLabel1, Kind::Label, "次の文字列を含むウィンドウは取得しない(&N)", kGroup1X + 24, kGroup1Y + 88, 320, 17,
-     nullptr, false},
-    {kComboBox1, Kind::Combo, "", kGroup1X + 24, kGroup1Y + 112, 145, 200, nullptr, true},
-    {kAddBtn, Kind::Button, "追加(&A)", kGroup1X + 184, kGroup1Y + 112, 75, 25, nullptr, true},
-    {kDeleteBtn, Kind::Button, "削除(&D)", kGroup1X + 272, kGroup1Y + 112, 75, 25, nullptr, true},
-    {kCheckBox2, Kind::CheckBox, "隠れているデータは取得しない(&H)", kGroup1X + 24, kGroup1Y + 48, 320,
-     kCheckHeight, &CaptureOptions::not_get_hidden, false},
-    {kCheckBox3, Kind::CheckBox, "アクセスキー・プレフィクス '&&' を表示しない(&P)", kGroup1X + 24,
-     kGroup1Y + 144, 320, kCheckHeight, &CaptureOptions::no_ampersand, false},
+// The controls that hold no capture option; the options' boxes come from their table
+// and go between these by their tab numbers. The label stands right before the combo
+// box, which its access key focuses.
+constexpr ControlRow kFixedControls[] = {
+    {kGroup1, Kind::Group, "全般", kGroup1X, kGroup1Y, 361, 201, 10, false},
+    {kRule, Kind::Rule, "", kGroup1X + 8, kGroup1Y + 75, 345, 2, 30, false},
+    {kLabel1, Kind::Label, "次の文字列を含むウィンドウは取得しない(&N)", kGroup1X + 24, kGroup1Y + 88, 320, 17, 40,
+     false},
+    {kComboBox1, Kind::Combo, "", kGroup1X + 24, kGroup1Y + 112, 145, 200, 50, true},
+    {kAddBtn, Kind::Button, "追加(&A)", kGroup1X + 184, kGroup1Y + 112, 75, 25, 60, true},
+    {kDeleteBtn, Kind::Button, "削除(&D)", kGroup1X + 272, kGroup1Y + 112, 75, 25, 70, true},
     // Not a capture option: the colours of the pane and the window list.
     {kSystemColors, Kind::CheckBox, "システムの配色を使う(&K)", kGroup1X + 24, kGroup1Y + 168, 320, kCheckHeight,
-     nullptr, true},
-    {kGroup2, Kind::Group, "取得するテキストの種類", kGroup2X, kGroup2Y, 361, 177, nullptr, false},
-    {kSTA, Kind::CheckBox, "スタティックテキスト(&S)", kGroup2X + 24, kGroup2Y + 24, 170, kCheckHeight,
-     &CaptureOptions::read_static, true},
-    {kEDI, Kind::CheckBox, "エディットテキスト(&E)", kGroup2X + 24, kGroup2Y + 48, 170, kCheckHeight,
-     &CaptureOptions::read_edit, true},
-    {kLIS, Kind::CheckBox, "リスト項目(&L)", kGroup2X + 24, kGroup2Y + 72, 170, kCheckHeight,
-     &CaptureOptions::read_list, true},
-    {kCB, Kind::CheckBox, "コンボボックス(&B)", kGroup2X + 24, kGroup2Y + 96, 170, kCheckHeight,
-     &CaptureOptions::read_combo, true},
-    {kSB, Kind::CheckBox, "ステータスバー(&U)", kGroup2X + 24, kGroup2Y + 120, 170, kCheckHeight,
-     &CaptureOptions::read_status, true},
-    {kLB, Kind::CheckBox, "リストビュー項目(&V)", kGroup2X + 200, kGroup2Y + 24, 150, kCheckHeight,
-     &CaptureOptions::read_listview, true},
-    {kTB, Kind::CheckBox, "ツリービュー項目(&R)", kGroup2X + 200, kGroup2Y + 48, 150, kCheckHeight,
-     &CaptureOptions::read_treeview, true},
-    {kTOO, Kind::CheckBox, "ツールバー(&O)", kGroup2X + 200, kGroup2Y + 72, 150, kCheckHeight,
-     &CaptureOptions::read_tool, true},
-    {kMEN, Kind::CheckBox, "メニュー項目(&M)", kGroup2X + 200, kGroup2Y + 96, 150, kCheckHeight,
-     &CaptureOptions::read_menu, true},
-    // The longest caption of the column: it starts a little to the left to fit the group.
-    {kALL, Kind::CheckBox, "すべての項目を読む(&I)", kGroup2X + 196, kGroup2Y + 120, 163, kCheckHeight,
-     &CaptureOptions::read_all_items, true},
-    {kACC, Kind::CheckBox, "アクセシビリティ情報を読む(&Y)", kGroup2X + 24, kGroup2Y + 144, 320, kCheckHeight,
-     &CaptureOptions::read_accessible, true},
-    {kOKBtn, Kind::DefaultButton, "ＯＫ(&O)", 96, 408, 89, 25, nullptr, true},
-    {kCancelBtn, Kind::Button, "ｷｬﾝｾﾙ(&C)", 200, 408, 89, 25, nullptr, true},
+     100, true},
+    {kGroup2, Kind::Group, "取得するテキストの種類", kGroup2X, kGroup2Y, 361, 177, 110, false},
+    {kOKBtn, Kind::DefaultButton, "ＯＫ(&O)", 96, 408, 89, 25, 230, true},
+    {kCancelBtn, Kind::Button, "ｷｬﾝｾﾙ(&C)", 200, 408, 89, 25, 240, true},
 };
+
+// Every control, in tab order.
+const std::vector<ControlRow>& Controls() {
+  static const std::vector<ControlRow> rows = [] {
+    std::vector<ControlRow> all(std::begin(kFixedControls), std::end(kFixedControls));
+    int id = kFirstOption;
+    for (const CaptureOptionRow& o : kCaptureOptionRows) {
+      const bool general = o.group == OptionGroup::General;
+      const int x = (general ? kGroup1X : kGroup2X) + o.x, y = (general ? kGroup1Y : kGroup2Y) + o.y;
+      all.push_back({id++, Kind::CheckBox, o.caption, x, y, o.width, kCheckHeight, o.tab, o.announces, o.member});
+    }
+    std::stable_sort(all.begin(), all.end(), [](const ControlRow& a, const ControlRow& b) { return a.tab < b.tab; });
+    return all;
+  }();
+  return rows;
+}
 
 constexpr char kCaption[] = "環境設定";
 constexpr char kFontName[] = "ＭＳ Ｐゴシック";
@@ -90,7 +82,7 @@ constexpr char kButtonWord[] = "のプッシュボタン";
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 
 const ControlRow* RowOf(int id) {
-  for (const ControlRow& row : kControls)
+  for (const ControlRow& row : Controls())
     if (row.id == id) return &row;
   return nullptr;
 }
@@ -165,7 +157,7 @@ INT_PTR TSettei::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 
 void TSettei::CreateControls() {
   SetWindowTextA(hwnd_, kCaption);
-  for (const ControlRow& row : kControls) {
+  for (const ControlRow& row : Controls()) {
     const char* cls = "Button";
     DWORD style = WS_CHILD | WS_VISIBLE;
     switch (row.kind) {
@@ -210,7 +202,7 @@ void TSettei::Layout(int dpi, const RECT* suggested) {
   std::strncpy(lf.lfFaceName, kFontName, LF_FACESIZE - 1);
   HFONT old = font_;
   font_ = CreateFontIndirectA(&lf);
-  for (const ControlRow& row : kControls) {
+  for (const ControlRow& row : Controls()) {
     HWND control = Item(row.id);
     if (!control) continue;
     MoveWindow(control, px(row.x), px(row.y), px(row.width), px(row.height), TRUE);
@@ -246,7 +238,7 @@ int TSettei::FindEntry(const std::string& text) const {
 std::string TSettei::ComboText() const { return TextOf(Item(kComboBox1)); }
 
 void TSettei::FormShow() {
-  for (const ControlRow& row : kControls)
+  for (const ControlRow& row : Controls())
     if (row.option) CheckDlgButton(hwnd_, row.id, options_.*row.option ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(hwnd_, kSystemColors, systemColors_ == 1 ? BST_CHECKED : BST_UNCHECKED);
   HWND combo = Item(kComboBox1);
@@ -291,7 +283,7 @@ void TSettei::DeleteBtnClick() {
 
 void TSettei::OKBtnClick() {
   result_ = options_;
-  for (const ControlRow& row : kControls)
+  for (const ControlRow& row : Controls())
     if (row.option) result_.*row.option = Ticked(row.id);
   result_.no_access.Clear();
   for (const std::string& entry : Entries()) result_.no_access.Add(entry);

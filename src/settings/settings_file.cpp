@@ -8,33 +8,7 @@
 namespace glean {
 
 namespace {
-constexpr const char* kCommon = "common";
-constexpr const char* kTextType = "text_type";
-
-struct CaptureKey {
-  const char* section;
-  const char* key;
-  bool CaptureOptions::*field;
-  bool fallback;
-};
-
-// In the order they are read and written.
-constexpr CaptureKey kCaptureKeys[] = {
-    {kCommon, "show_text_type", &CaptureOptions::show_text_type, true},
-    {kCommon, "not_get_hidden", &CaptureOptions::not_get_hidden, true},
-    {kTextType, "read_static", &CaptureOptions::read_static, true},
-    {kTextType, "read_edit", &CaptureOptions::read_edit, true},
-    {kTextType, "read_list", &CaptureOptions::read_list, true},
-    {kTextType, "read_combo", &CaptureOptions::read_combo, true},
-    {kTextType, "read_listview", &CaptureOptions::read_listview, true},
-    {kTextType, "read_treeview", &CaptureOptions::read_treeview, true},
-    {kTextType, "read_status", &CaptureOptions::read_status, true},
-    {kTextType, "read_tool", &CaptureOptions::read_tool, true},
-    {kTextType, "read_menu", &CaptureOptions::read_menu, true},
-    {kTextType, "read_all_items", &CaptureOptions::read_all_items, false},
-    {kTextType, "read_accessible", &CaptureOptions::read_accessible, true},
-    {kCommon, "no_ampersand", &CaptureOptions::no_ampersand, false},
-};
+constexpr const char* kCommon = kCommonSection;
 
 struct SizeKeys {
   const char* width;
@@ -96,7 +70,7 @@ void TSettingsFile::LoadList(TStrings& list) {
 }
 
 LayoutSize TSettingsFile::LoadSettings(CaptureOptions& capture, ViewSettings& view) {
-  for (const auto& k : kCaptureKeys) capture.*k.field = ReadBool(k.section, k.key, k.fallback);
+  for (const auto& k : kCaptureOptionRows) capture.*k.member = ReadBool(k.section, k.key, k.fallback);
   view.send_clipboard = ReadBool(kCommon, "send_clipboard", false);
   view.list_font_sixe = ReadInt(kCommon, "list_font_sixe", 9);
   view.data_font_sixe = ReadInt(kCommon, "data_font_sixe", 9);
@@ -162,7 +136,7 @@ bool TSettingsFile::SaveSystemColors(int systemColors) {
 
 bool TSettingsFile::SaveCaptureOptions(const CaptureOptions& capture) {
   Writer w(*this);
-  for (const auto& k : kCaptureKeys) w.PutBool(k.section, k.key, capture.*k.field);
+  for (const auto& k : kCaptureOptionRows) w.PutBool(k.section, k.key, capture.*k.member);
   // Old entries go by the count in the file; an emptied list leaves "count" as it was,
   // since its entries are gone and the loader skips absent ones.
   int old = std::min(ReadInt(kCommon, "count", 0), kMaxListEntries);
