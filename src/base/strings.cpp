@@ -148,9 +148,25 @@ void TStrings::SaveToFile(const std::string& fileName) const { WriteFileBytes(fi
 
 // ---------------------------------------------------------------------------------------
 
-TStringList::~TStringList() {
+TNotifyingStrings::~TNotifyingStrings() {
+  // No notification while the list is being torn down.
   OnChange = nullptr;
   OnChanging = nullptr;
+}
+
+void TNotifyingStrings::SetUpdateState(bool updating) {
+  if (updating)
+    Changing();
+  else
+    Changed();
+}
+
+void TNotifyingStrings::Changed() {
+  if (UpdateCount() == 0 && OnChange) OnChange(this);
+}
+
+void TNotifyingStrings::Changing() {
+  if (UpdateCount() == 0 && OnChanging) OnChanging(this);
 }
 
 void TStringList::CheckIndex(int index, int limit) const {
@@ -196,21 +212,6 @@ void TStringList::Clear() {
   Changing();
   items_.clear();
   Changed();
-}
-
-void TStringList::SetUpdateState(bool updating) {
-  if (updating)
-    Changing();
-  else
-    Changed();
-}
-
-void TStringList::Changed() {
-  if (UpdateCount() == 0 && OnChange) OnChange(this);
-}
-
-void TStringList::Changing() {
-  if (UpdateCount() == 0 && OnChanging) OnChanging(this);
 }
 
 }  // namespace glean

@@ -61,13 +61,24 @@ std::string ReadFileBytes(const std::string& fileName);
 // Creates or replaces a file with `bytes`; raises EFCreateError or EWriteError.
 void WriteFileBytes(const std::string& fileName, const std::string& bytes);
 
-class TStringList : public TStrings {
+// A list that tells of its changes: OnChanging before and OnChange after each one, and
+// once for a whole BeginUpdate/EndUpdate bracket.
+class TNotifyingStrings : public TStrings {
  public:
-  TStringList() = default;
-  ~TStringList() override;
+  ~TNotifyingStrings() override;
 
   TNotifyEvent OnChange;
   TNotifyEvent OnChanging;
+
+ protected:
+  void SetUpdateState(bool updating) override;
+  virtual void Changed();
+  virtual void Changing();
+};
+
+class TStringList : public TNotifyingStrings {
+ public:
+  TStringList() = default;
 
   int Count() const override { return static_cast<int>(items_.size()); }
   std::string Get(int index) const override;
@@ -78,11 +89,6 @@ class TStringList : public TStrings {
   void Clear() override;
 
   const std::vector<std::string>& Items() const { return items_; }
-
- protected:
-  void SetUpdateState(bool updating) override;
-  void Changed();
-  void Changing();
 
  private:
   void CheckIndex(int index, int limit) const;

@@ -6,12 +6,7 @@
 
 namespace glean {
 
-TheStringList::~TheStringList() {
-  // No notification while the list is being torn down.
-  OnChange = nullptr;
-  OnChanging = nullptr;
-  items_.Clear();
-}
+TheStringList::~TheStringList() { items_.Clear(); }
 
 void TheStringList::CheckIndex(int index, int limit) const {
   if (index < 0 || index >= limit) throw EListError(index);
@@ -107,24 +102,6 @@ void TheStringList::ReplaceAll(std::vector<TheStringItem>&& items) {
   Changing();
   items_.Adopt(std::move(items));
   Changed();
-}
-
-void TheStringList::SetUpdateState(bool updating) {
-  if (updating) {
-    Changing();
-    ++ownUpdateCount_;
-  } else {
-    --ownUpdateCount_;
-    Changed();
-  }
-}
-
-void TheStringList::Changed() {
-  if (ownUpdateCount_ == 0 && OnChange) OnChange(this);
-}
-
-void TheStringList::Changing() {
-  if (ownUpdateCount_ == 0 && OnChanging) OnChanging(this);
 }
 
 // ---------------------------------------------------------------------------------------

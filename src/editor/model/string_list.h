@@ -21,11 +21,8 @@ struct TheStringItem {
   uint32_t Word2 = 0;
 };
 
-class TheStringList : public TStrings {
+class TheStringList : public TNotifyingStrings {
  public:
-  TNotifyEvent OnChange;
-  TNotifyEvent OnChanging;
-
   TheStringList() = default;
   ~TheStringList() override;
 
@@ -61,11 +58,6 @@ class TheStringList : public TStrings {
   TheStringItem TakeItem(int index) { return std::move(Item(index)); }
 
  protected:
-  void SetUpdateState(bool updating) override;
-  virtual void Changed();
-  virtual void Changing();
-  int OwnUpdateCount() const { return ownUpdateCount_; }
-
   TheStringItem& Item(int index);
   const TheStringItem& Item(int index) const;
   // Bulk row moves for the screen-row list: `count` zero-filled rows at `index`, and the
@@ -80,7 +72,6 @@ class TheStringList : public TStrings {
   void Grow(int needed);
 
   GapArray<TheStringItem> items_;
-  int ownUpdateCount_ = 0;
 };
 
 // Typed, bit-packed access to the two attribute words. Word 1: bits 0-1 RowAttribute,

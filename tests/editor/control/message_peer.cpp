@@ -8,13 +8,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   OleInitialize(nullptr);  // the pane's UI Automation provider is served through COM
   glean::testing::PaneForm form;
   form.Data().Lines().SetText("ab\r\ncd\r\nあい漢字");
-  SetTimer(nullptr, 0, 60000, nullptr);
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (msg.message == WM_TIMER && msg.hwnd == nullptr) break;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-    if (!IsWindow(form.Handle())) break;
-  }
+  form.Run(60000);
   return 0;
 }

@@ -27,13 +27,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR cmdLine, int) {
     e.SetRowCol(6, 12);
   }
   const int lifetime = std::atoi(cmdLine);
-  if (lifetime > 0) SetTimer(nullptr, 0, static_cast<UINT>(lifetime), nullptr);
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (msg.message == WM_TIMER && msg.hwnd == nullptr) break;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-    if (!IsWindow(form.Handle())) break;
-  }
+  form.Run(lifetime > 0 ? static_cast<UINT>(lifetime) : 0);
   return 0;
 }

@@ -7,6 +7,17 @@ namespace glean::testing {
 
 void ConfigureMainPane(TEditor& e) { ConfigurePane(e, 16); }
 
+void PaneForm::Run(UINT lifetimeMs) {
+  if (lifetimeMs > 0) SetTimer(nullptr, 0, lifetimeMs, nullptr);
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (msg.message == WM_TIMER && msg.hwnd == nullptr) break;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    if (!IsWindow(hwnd_)) break;
+  }
+}
+
 std::string CapturedSample() {
   return "∇ ｳｨﾝﾄﾞｳﾀｲﾄﾙ ∇\r\n"
          "サンプル アプリ\r\n"

@@ -20,6 +20,8 @@ class PaneForm {
 
   HWND Handle() const { return hwnd_; }
   TEditor& Data() { return *data_; }
+  // Serves messages until the window is closed, or for `lifetimeMs` when that is above 0.
+  void Run(UINT lifetimeMs);
 
  private:
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
