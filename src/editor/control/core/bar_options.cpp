@@ -2,10 +2,7 @@
 
 namespace glean {
 
-void TEditorRuler::SetGaugeRange(int v) {
-  v = std::clamp(v, 8, 10);
-  Set(gaugeRange_, v - v % 2);
-}
+void TEditorRuler::SetGaugeRange(int v) { SetClampedEven(gaugeRange_, v, 8, 10); }
 
 void TEditorRuler::CopyFields(const TEditorRuler& s) {
   SetBkColor(s.bkColor_);

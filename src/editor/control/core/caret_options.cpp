@@ -24,10 +24,7 @@ TEditorCaret::TEditorCaret() {
   cursors_.OnChange = [this](TObject*) { Changed(); };
 }
 
-void TEditorCaret::SetTabSpaceCount(int v) {
-  v = std::clamp(v, 2, 8);
-  Set(tabSpaceCount_, v - v % 2);
-}
+void TEditorCaret::SetTabSpaceCount(int v) { SetClampedEven(tabSpaceCount_, v, 2, 8); }
 
 void TEditorCaret::CopyFields(const TEditorCaret& s) {
   SetAutoCursor(s.autoCursor_);

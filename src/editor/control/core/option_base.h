@@ -17,6 +17,11 @@ class TEditorOption : public TNotifyPersistent {
     Changed();
   }
   void SetClamped(int& field, int value, int lo, int hi) { Set(field, std::clamp(value, lo, hi)); }
+  // Within lo..hi, then down to an even number.
+  void SetClampedEven(int& field, int value, int lo, int hi) {
+    value = std::clamp(value, lo, hi);
+    Set(field, value - value % 2);
+  }
   // Copies `source` into `self` (same class) with one notification at the end.
   template <class Self>
   void AssignFields(Self& self, const Self& source) {
