@@ -26,10 +26,11 @@ ControlFamily FamilyOf(std::string_view className, ClassUse use);
 
 enum class TextKind { Edit, Combo, Static };
 
-// What a child's own text is read as. The system's plain classes are known by name;
-// any other control is asked whether it has an edit's text limit, then whether it holds
-// a list's items (`hasEditLimit`, `hasItems`: each question asked only when the ones
-// before did not settle it), and its name decides when it answers neither.
+// What a child's own text is read as. The system's plain classes are known by name: they
+// answer no to both questions, so asking them would cost two messages for nothing. Any
+// other control is asked whether it has an edit's text limit, then whether it holds a
+// list's items (`hasEditLimit`, `hasItems`, each asked only when what came before did not
+// settle it), and its name decides when it says no.
 template <typename AskEdit, typename AskCombo>
 TextKind TextKindOf(std::string_view className, AskEdit&& hasEditLimit, AskCombo&& hasItems) {
   switch (FamilyOf(className, ClassUse::TextUnasked)) {
