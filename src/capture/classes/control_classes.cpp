@@ -17,8 +17,11 @@ struct ControlClass {
   std::array<Match, kUses> rules;  // in the order of ClassUse
 };
 
-// Rows are tried in order, the first match wins. Containment is case-sensitive: WinForms
-// names its classes "WindowsForms10.SysListView32.app.0.x", VB "ThunderRT6ListBox".
+// Rows are tried in order, the first match wins. Containment is case-sensitive: it finds
+// the classes other libraries build on a system one (WinForms'
+// "WindowsForms10.SysListView32.app.0.x", VB's "ThunderRT6ListBox", "ComboBoxEx32").
+// Ignoring case folds ASCII letters only, which is what lstrcmpiA makes of these names: a
+// name with any other character never equals one of them.
 using F = ControlFamily;
 constexpr ControlClass kClasses[] = {
     //                                    Reader TextUnasked TextNamed NotListBox MessageRead Pointer
