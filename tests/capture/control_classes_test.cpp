@@ -23,8 +23,7 @@ namespace {
 int lstrcmpiA(const char* a, const char* b) { return strcasecmp(a, b); }
 #endif
 
-// ----- The rules as the readers wrote them, copied unchanged -----
-
+// The rules as the readers wrote them, copied unchanged.
 namespace old {
 // The capture's dispatch to a reader.
 bool IsListView(const std::string& c) {
@@ -36,7 +35,6 @@ bool IsToolBar(const std::string& c) { return c == "ToolbarWindow32" || c == "TT
 
 // The child text's kind; `limit` and `count` stand for the control's answers to
 // EM_GETLIMITTEXT and CB_GETCOUNT, and `asked` records the messages sent.
-enum class TextKind { Edit, Combo, Static };
 TextKind KindOf(const std::string& className, long limit, long count, std::string& asked) {
   auto SendToTarget = [&](const char* message) {
     asked += message;
@@ -64,15 +62,14 @@ bool IsMessageReadClass(const std::string& c) {
   return c.find("ComboBox") != std::string::npos || c.find("ListBox") != std::string::npos;
 }
 
-// The pointer reader's choice (with the list-box option on), and its status-bar test.
-enum class Pointed { ListView, TreeView, ListBox, Other };
-Pointed PointedKind(const std::string& cls) {
-  if (cls == "SysListView32" || cls == "TListView") return Pointed::ListView;
-  if (cls == "SysTreeView32" || cls == "TTreeView") return Pointed::TreeView;
-  if (cls.find("ListBox") != std::string::npos) return Pointed::ListBox;
-  return Pointed::Other;
+// The pointer reader's choice (with the list-box option on), then its status-bar test.
+ControlFamily Pointed(const std::string& cls) {
+  if (cls == "SysListView32" || cls == "TListView") return ControlFamily::ListView;
+  if (cls == "SysTreeView32" || cls == "TTreeView") return ControlFamily::TreeView;
+  if (cls.find("ListBox") != std::string::npos) return ControlFamily::ListBox;
+  if (cls == "msctls_statusbar32" || cls == "TStatusBar") return ControlFamily::StatusBar;
+  return ControlFamily::None;
 }
-bool PointedStatusBar(const std::string& cls) { return cls == "msctls_statusbar32" || cls == "TStatusBar"; }
 }  // namespace old
 
 const std::vector<std::string> kNames = {
@@ -110,20 +107,18 @@ const std::vector<std::string> kNames = {
 
 bool Known(const std::string& name, ClassUse use) { return FamilyOf(name, use) != ControlFamily::None; }
 
-TEST(ControlClasses, TheCapturesReaderIsChosenAsBefore) {
+TEST(ControlClasses, EveryUseTellsTheClassesAsBefore) {
   for (const std::string& name : kNames) {
     SCOPED_TRACE("class \"" + name + "\"");
-    ControlFamily before = ControlFamily::None;
-    if (old::IsListView(name))
-      before = ControlFamily::ListView;
-    else if (old::IsTreeView(name))
-      before = ControlFamily::TreeView;
-    else if (old::IsStatusBar(name))
-      before = ControlFamily::StatusBar;
-    else if (old::IsToolBar(name))
-      before = ControlFamily::ToolBar;
-    EXPECT_EQ(FamilyOf(name, ClassUse::Reader), before);
-    EXPECT_EQ(!Known(name, ClassUse::NotListBox), !old::CannotBeListBox(name));
+    const ControlFamily reader = old::IsListView(name)    ? ControlFamily::ListView
+                                 : old::IsTreeView(name)  ? ControlFamily::TreeView
+                                 : old::IsStatusBar(name) ? ControlFamily::StatusBar
+                                 : old::IsToolBar(name)   ? ControlFamily::ToolBar
+                                                          : ControlFamily::None;
+    EXPECT_EQ(FamilyOf(name, ClassUse::Reader), reader);
+    EXPECT_EQ(Known(name, ClassUse::NotListBox), old::CannotBeListBox(name));
+    EXPECT_EQ(Known(name, ClassUse::MessageRead), old::IsMessageReadClass(name));
+    EXPECT_EQ(FamilyOf(name, ClassUse::Pointer), old::Pointed(name));
   }
 }
 
@@ -133,40 +128,17 @@ TEST(ControlClasses, AChildsTextKindAsksTheSameMessagesAndGivesTheSameKind) {
       for (long count : {-1L, 0L, 3L}) {
         SCOPED_TRACE("class \"" + name + "\" limit " + std::to_string(limit) + " count " + std::to_string(count));
         std::string askedBefore, askedNow;
-        const old::TextKind before = old::KindOf(name, limit, count, askedBefore);
-        const TextKind now = TextKindOf(
-            name,
-            [&] {
-              askedNow += "EM_GETLIMITTEXT ";
-              return limit > 0;
-            },
-            [&] {
-              askedNow += "CB_GETCOUNT ";
-              return count > 0;
-            });
-        EXPECT_EQ(static_cast<int>(now), static_cast<int>(before));
+        const TextKind before = old::KindOf(name, limit, count, askedBefore);
+        auto ask = [&](const char* message, bool yes) {
+          askedNow += message;
+          return yes;
+        };
+        EXPECT_EQ(TextKindOf(name, [&] { return ask("EM_GETLIMITTEXT ", limit > 0); },
+                             [&] { return ask("CB_GETCOUNT ", count > 0); }),
+                  before);
         EXPECT_EQ(askedNow, askedBefore);
       }
     }
-  }
-}
-
-TEST(ControlClasses, TreesAreLeftToTheMessageReadersAsBefore) {
-  for (const std::string& name : kNames) {
-    SCOPED_TRACE("class \"" + name + "\"");
-    EXPECT_EQ(Known(name, ClassUse::MessageRead), old::IsMessageReadClass(name));
-  }
-}
-
-TEST(ControlClasses, ThePointerReaderTellsItemsAndStatusBarsAsBefore) {
-  for (const std::string& name : kNames) {
-    SCOPED_TRACE("class \"" + name + "\"");
-    const ControlFamily now = FamilyOf(name, ClassUse::Pointer);
-    const old::Pointed before = old::PointedKind(name);
-    EXPECT_EQ(now == ControlFamily::ListView, before == old::Pointed::ListView);
-    EXPECT_EQ(now == ControlFamily::TreeView, before == old::Pointed::TreeView);
-    EXPECT_EQ(now == ControlFamily::ListBox, before == old::Pointed::ListBox);
-    EXPECT_EQ(now == ControlFamily::StatusBar, old::PointedStatusBar(name));
   }
 }
 
