@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "capture/accessible/accessible_reader.h"
+#include "capture/classes/control_classes.h"
 #include "capture/cross_process_readers.h"
 #include "capture/in_process_readers.h"
 #include "capture/section_headers.h"
@@ -17,13 +18,6 @@ namespace glean::capture {
 
 namespace {
 constexpr int kMaxLinesWithoutData = 3;
-
-bool IsListView(const std::string& c) {
-  return c.find("SysListView32") != std::string::npos || c == "TListView";
-}
-bool IsTreeView(const std::string& c) { return c == "SysTreeView32" || c == "TTreeView"; }
-bool IsStatusBar(const std::string& c) { return c == "msctls_statusbar32" || c == "TStatusBar"; }
-bool IsToolBar(const std::string& c) { return c == "ToolbarWindow32" || c == "TToolBar"; }
 
 // The top-level window with the whole title, the first in Z order as with FindWindowA,
 // but with two differences. Hidden windows above a visible one are passed over: the list
@@ -76,23 +70,25 @@ void ReadChildByClass(CapturedText& out, const ChildFacts& facts) {
   const CaptureOptions& options = out.Options();
   const HWND child = facts.hwnd;
   const std::string& className = facts.className;
-  if (IsListView(className)) {
+  const ControlFamily family = FamilyOf(className, ClassUse::Reader);
+  if (family == ControlFamily::ListView) {
     if (options.read_listview) {
       out.AddSectionBreak();
       ReadListView(out, child);
     }
-  } else if (IsTreeView(className)) {
+  } else if (family == ControlFamily::TreeView) {
     if (options.read_treeview) {
       out.AddSectionBreak();
       ReadTreeView(out, child);
       out.EndSection();
     }
-  } else if (IsStatusBar(className)) {
+  } else if (family == ControlFamily::StatusBar) {
     if (options.read_status) ReadStatusBar(out, child);
-  } else if (IsToolBar(className)) {
+  } else if (family == ControlFamily::ToolBar) {
     if (options.read_tool) ReadToolBar(out, child);
   } else {
-    if (options.read_list && !CannotBeListBox(className)) ReadListBox(out, child);
+    if (options.read_list && FamilyOf(className, ClassUse::NotListBox) == ControlFamily::None)
+      ReadListBox(out, child);
     if (!ReadChildText(out, facts)) accessible::ReadChildTree(out, child, className);
   }
 }

@@ -21,7 +21,6 @@ namespace glean::capture {
 
 namespace {
 constexpr uint32_t kColumnTitleSize = 200;
-constexpr size_t kRectSize = 16;
 // Items whose records travel together: enough that the transfers cost little against
 // the messages (under Wine each transfer stops the other process for a moment, at about
 // the cost of a message), few enough that a run's buffers stay small.
@@ -110,12 +109,6 @@ ItemText CutShort(const RecordRun& run, int slot, size_t limit) {
   ItemText text = run.BufferText(slot, limit);
   text.cut = true;
   return text;
-}
-
-RECT RectFrom(const uint8_t* bytes) {
-  int32_t r[4];
-  std::memcpy(r, bytes, sizeof r);
-  return RECT{r[0], r[1], r[2], r[3]};
 }
 
 RECT ToScreen(const RECT& item, const RECT& window) {
@@ -535,7 +528,7 @@ void ReadStatusBar(CapturedText& out, HWND statusBar) {
     // The length may come in UTF-16 units (Wine) while the text comes in bytes: room for
     // two each.
     std::vector<size_t> offsets, sizes;
-    size_t total = static_cast<size_t>(parts) * kRectSize;
+    size_t total = static_cast<size_t>(parts) * kRemoteRectSize;
     for (int p = 0; p < parts; ++p) {
       size_t length = LOWORD(SendToTarget(statusBar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(p)));
       offsets.push_back(total);
@@ -554,7 +547,7 @@ void ReadStatusBar(CapturedText& out, HWND statusBar) {
         results.push_back(SendToTarget(statusBar, SB_GETTEXTA, static_cast<WPARAM>(p),
                                        AsParam(block.At(offsets[static_cast<size_t>(p)]))));
         hasRect.push_back(SendToTarget(statusBar, SB_GETRECT, static_cast<WPARAM>(p),
-                                       AsParam(block.At(static_cast<size_t>(p) * kRectSize))) != 0);
+                                       AsParam(block.At(static_cast<size_t>(p) * kRemoteRectSize))) != 0);
       }
     });
     block.Pull(total);
@@ -562,7 +555,7 @@ void ReadStatusBar(CapturedText& out, HWND statusBar) {
     for (size_t p = 0; p < results.size(); ++p) {
       if (results[p] <= 0) continue;
       std::optional<RECT> rect;
-      if (p < hasRect.size() && hasRect[p]) rect = RectFrom(block.image.data() + p * kRectSize);
+      if (p < hasRect.size() && hasRect[p]) rect = RectFromBytes(block.image.data() + p * kRemoteRectSize);
       kept.push_back({static_cast<int>(p), TextWithin(block.Bytes(offsets[p]), sizes[p], out.Limits.ItemText), rect});
     }
     WriteBarItems(out, statusBar, kept, kStatusBarHeader, SourceKind::StatusPart, true, interruption.Happened() ? -1 : cutAt);
@@ -580,7 +573,7 @@ void ReadToolBar(CapturedText& out, HWND toolBar) {
     const auto& L = ToolBarButton(bits);
     const size_t record = Align8(L.size);
     const size_t rects = static_cast<size_t>(buttons) * record;
-    const size_t recordBytes = rects + static_cast<size_t>(buttons) * kRectSize;
+    const size_t recordBytes = rects + static_cast<size_t>(buttons) * kRemoteRectSize;
     BarBlock records(m, recordBytes);
     records.Clear(recordBytes);
     std::vector<char> got, hasRect;
@@ -589,7 +582,7 @@ void ReadToolBar(CapturedText& out, HWND toolBar) {
       got.push_back(SendToTarget(toolBar, TB_GETBUTTON, static_cast<WPARAM>(b),
                                  AsParam(records.At(static_cast<size_t>(b) * record))) != 0);
       hasRect.push_back(SendToTarget(toolBar, TB_GETITEMRECT, static_cast<WPARAM>(b),
-                                     AsParam(records.At(rects + static_cast<size_t>(b) * kRectSize))) != 0);
+                                     AsParam(records.At(rects + static_cast<size_t>(b) * kRemoteRectSize))) != 0);
     }
     records.Pull(recordBytes);
 
@@ -640,7 +633,7 @@ void ReadToolBar(CapturedText& out, HWND toolBar) {
           if (t.text.empty()) continue;
           const size_t b = static_cast<size_t>(wanted[i].position);
           std::optional<RECT> rect;
-          if (hasRect[b]) rect = RectFrom(records.image.data() + rects + b * kRectSize);
+          if (hasRect[b]) rect = RectFromBytes(records.image.data() + rects + b * kRemoteRectSize);
           kept.push_back({wanted[i].position, std::move(t), rect});
         }
         first = interruption.Happened() ? wanted.size() : end;

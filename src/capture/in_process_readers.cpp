@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "capture/classes/control_classes.h"
 #include "capture/section_headers.h"
 #include "capture/target_messages.h"
 
@@ -34,19 +35,10 @@ void WriteSingleListItem(CapturedText& out, HWND listBox, int index) {
   out.EndSection();
 }
 
-enum class TextKind { Edit, Combo, Static };
-
 TextKind KindOf(HWND child, const std::string& className) {
-  // The system's own classes are known by name: they answer 0 to both messages below,
-  // so asking would only cost two messages for the same answer.
-  if (className == "Static" || className == "Button") return TextKind::Static;
-  if (className == "ComboBox") return TextKind::Combo;
-  if (SendToTarget(child, EM_GETLIMITTEXT) > 0 || className == "Edit" || className == "TEdit")
-    return TextKind::Edit;
-  if (SendToTarget(child, CB_GETCOUNT) > 0 || className.find("ComboBox") != std::string::npos ||
-      className == "TComboBox")
-    return TextKind::Combo;
-  return TextKind::Static;
+  return TextKindOf(
+      className, [child] { return SendToTarget(child, EM_GETLIMITTEXT) > 0; },
+      [child] { return SendToTarget(child, CB_GETCOUNT) > 0; });
 }
 
 // A drop-down list drawn by its program without strings shows a value of the program's
@@ -123,10 +115,6 @@ void ReadListBox(CapturedText& out, HWND child) {
   }
   out.ClearSource();
   out.EndSection();
-}
-
-bool CannotBeListBox(const std::string& className) {
-  return className == "Static" || className == "Button" || className == "Edit" || className == "ComboBox";
 }
 
 bool ReadChildText(CapturedText& out, const ChildFacts& facts) {

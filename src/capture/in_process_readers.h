@@ -16,9 +16,6 @@ void ReadListBox(CapturedText& out, HWND child);
 // Whether the child gave any text (read or not by the options).
 bool ReadChildText(CapturedText& out, const ChildFacts& child);
 
-// The system's classes that answer nothing to the list-box messages.
-bool CannotBeListBox(const std::string& className);
-
 // Removes every "&" (doubled ones too).
 std::string RemoveAmpersands(const std::string& text);
 

@@ -6,6 +6,12 @@
 
 namespace glean::capture {
 
+RECT RectFromBytes(const uint8_t* bytes) {
+  int32_t r[4];
+  std::memcpy(r, bytes, sizeof r);
+  return RECT{r[0], r[1], r[2], r[3]};
+}
+
 std::string ReadTextBuffer(TProcessMemMgr& m, ProcessAddress buffer, uint32_t size) {
   std::string bytes(size, '\0');
   m.ReadBuffer(buffer, bytes.data(), size);

@@ -5,7 +5,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "capture/layout/remote_layout.h"
@@ -39,6 +41,26 @@ auto WithTargetMemory(HWND control, Read&& read) {
     m->LeaveBlocksInProcess();
     throw;
   }
+}
+
+// A RECT as a control writes it: four 32-bit numbers, for programs of either bitness.
+constexpr size_t kRemoteRectSize = 16;
+RECT RectFromBytes(const uint8_t* bytes);
+
+// A rectangle the control writes into a block of its own process: `first` is what the
+// block holds before (an item handle, a code), and `fill` sends the message with the
+// block's address and tells whether the control answered.
+template <typename Fill>
+std::optional<RECT> ReadRemoteRect(TProcessMemMgr& m, uint64_t first, Fill&& fill) {
+  const ProcessAddress at = m.AllocMem(kRemoteRectSize);
+  uint8_t bytes[kRemoteRectSize] = {};
+  std::memcpy(bytes, &first, sizeof first);
+  m.WriteBuffer(bytes, at, sizeof bytes);
+  const bool ok = fill(at);
+  if (ok) m.ReadBuffer(at, bytes, sizeof bytes);
+  m.FreeMem(at);
+  if (!ok) return std::nullopt;
+  return RectFromBytes(bytes);
 }
 
 // The text a control wrote into our buffer of `size` bytes: up to its first zero byte and

@@ -10,30 +10,12 @@ namespace glean::capture {
 
 namespace {
 constexpr uint32_t kTextSize = 4096 + 2;
-constexpr size_t kRectSize = 16;
 
 HWND AsWindow(uint64_t handle) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(handle)); }
 
-RECT ClientToScreenRect(HWND hwnd, RECT r) {
-  MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+std::optional<RECT> ClientToScreenRect(HWND hwnd, std::optional<RECT> r) {
+  if (r) MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&*r), 2);
   return r;
-}
-
-// A rectangle the control writes into its own memory: `fill` sends the message with the
-// remote address, `first` is what the rectangle holds before (an item handle, a code).
-template <class Fill>
-std::optional<RECT> RemoteRect(HWND control, TProcessMemMgr& m, uint64_t first, Fill fill) {
-  const ProcessAddress at = m.AllocMem(kRectSize);
-  uint8_t bytes[kRectSize] = {};
-  std::memcpy(bytes, &first, sizeof first);
-  m.WriteBuffer(bytes, at, sizeof bytes);
-  const bool ok = fill(at);
-  if (ok) m.ReadBuffer(at, bytes, sizeof bytes);
-  m.FreeMem(at);
-  if (!ok) return std::nullopt;
-  int32_t r[4];
-  std::memcpy(r, bytes, sizeof r);
-  return ClientToScreenRect(control, RECT{r[0], r[1], r[2], r[3]});
 }
 
 std::optional<RECT> ShowListViewRow(HWND view, const LineSource& s, const std::string& text) {
@@ -53,9 +35,9 @@ std::optional<RECT> ShowListViewRow(HWND view, const LineSource& s, const std::s
   SendToTarget(view, LVM_SETITEMSTATE, static_cast<WPARAM>(s.row), AsParam(item));
   m->FreeMem(item);
   SendToTarget(view, LVM_ENSUREVISIBLE, static_cast<WPARAM>(s.row), FALSE);
-  return RemoteRect(view, *m, LVIR_BOUNDS, [&](ProcessAddress at) {
+  return ClientToScreenRect(view, ReadRemoteRect(*m, LVIR_BOUNDS, [&](ProcessAddress at) {
     return SendToTarget(view, LVM_GETITEMRECT, static_cast<WPARAM>(s.row), AsParam(at)) != 0;
-  });
+  }));
 }
 
 // A stale item handle must never reach the control (it would read freed memory), so the
@@ -79,9 +61,9 @@ std::optional<RECT> ShowTreeItem(HWND tree, const LineSource& s, const std::stri
   if (now != text) return std::nullopt;
   SendToTarget(tree, TVM_SELECTITEM, TVGN_CARET, static_cast<LPARAM>(s.item));
   SendToTarget(tree, TVM_ENSUREVISIBLE, 0, static_cast<LPARAM>(s.item));
-  return RemoteRect(tree, *m, s.item, [&](ProcessAddress at) {
+  return ClientToScreenRect(tree, ReadRemoteRect(*m, s.item, [&](ProcessAddress at) {
     return SendToTarget(tree, TVM_GETITEMRECT, TRUE, AsParam(at)) != 0;
-  });
+  }));
 }
 
 std::optional<RECT> ShowListBoxItem(HWND list, const LineSource& s, const std::string& text) {
@@ -110,9 +92,9 @@ std::optional<RECT> ShowBarItem(HWND bar, const LineSource& s) {
   const LRESULT count = status ? SendToTarget(bar, SB_GETPARTS, 0, 0) : SendToTarget(bar, TB_BUTTONCOUNT);
   if (s.row < 0 || s.row >= count) return std::nullopt;
   auto m = CreateMemMgrForWindow(bar);
-  return RemoteRect(bar, *m, 0, [&](ProcessAddress at) {
+  return ClientToScreenRect(bar, ReadRemoteRect(*m, 0, [&](ProcessAddress at) {
     return SendToTarget(bar, status ? SB_GETRECT : TB_GETITEMRECT, static_cast<WPARAM>(s.row), AsParam(at)) != 0;
-  });
+  }));
 }
 
 std::optional<RECT> WindowRectOf(HWND hwnd) {

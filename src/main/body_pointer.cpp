@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "capture/accessible/accessible_reader.h"
+#include "capture/classes/control_classes.h"
 #include "capture/point_readers.h"
 #include "capture/target_messages.h"
 #include "main/body.h"
@@ -47,12 +48,12 @@ std::string TBody::PointedText(HWND window, POINT at) {
       parent == Panel1_->Handle() || parent == Panel2_->Handle() || parent == hwnd_)
     return {};
 
-  const std::string cls = ClassOf(window);
-  if (cls == "SysListView32" || cls == "TListView")
+  const capture::ControlFamily family = capture::FamilyOf(ClassOf(window), capture::ClassUse::Pointer);
+  if (family == capture::ControlFamily::ListView)
     return capture_.read_listview ? capture::ListViewItemAtPoint(window, at.x, at.y, AnnounceActive) : std::string();
-  if (cls == "SysTreeView32" || cls == "TTreeView")
+  if (family == capture::ControlFamily::TreeView)
     return capture_.read_treeview ? capture::TreeViewItemAtPoint(window, at.x, at.y) : std::string();
-  if (cls.find("ListBox") != std::string::npos && capture_.read_list)
+  if (family == capture::ControlFamily::ListBox && capture_.read_list)
     return capture::ListBoxItemAtPoint(window, at.x, at.y);
 
   // Nothing is read for a window the last capture recorded nothing of.
@@ -60,7 +61,7 @@ std::string TBody::PointedText(HWND window, POINT at) {
   std::vector<HitBox> boxes;
   boxes.reserve(ItemHitTable_.size());
   for (const capture::HitRow& row : ItemHitTable_) boxes.push_back({row.Left, row.Top, row.Bottom, row.Right});
-  const bool statusBar = cls == "msctls_statusbar32" || cls == "TStatusBar";
+  const bool statusBar = family == capture::ControlFamily::StatusBar;
   const int chosen = ChooseHitBox(boxes, at.x, at.y, !statusBar && capture_.read_status);
   std::string text = chosen >= 0 ? ItemHitTable_[static_cast<size_t>(chosen)].Text : std::string();
   if (text.empty()) text = capture::GetWholeTargetText(window, kWindowTextLimit).text;

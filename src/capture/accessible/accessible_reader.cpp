@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "capture/accessible/tree_walk.h"
+#include "capture/classes/control_classes.h"
 #include "capture/accessible/worker.h"
 #include "capture/section_headers.h"
 #include "capture/target_messages.h"
@@ -21,13 +22,7 @@ constexpr int kFewObjects = 3;
 constexpr DWORD kRewalkPauseMs = 300;
 
 // Classes whose texts the message readers take; their trees would repeat them.
-bool IsMessageReadClass(const std::string& c) {
-  for (const char* known : {"Edit", "TEdit", "TComboBox", "Static", "Button", "SysListView32", "TListView",
-                            "SysTreeView32", "TTreeView", "msctls_statusbar32", "TStatusBar",
-                            "ToolbarWindow32", "TToolBar"})
-    if (lstrcmpiA(c.c_str(), known) == 0) return true;
-  return c.find("ComboBox") != std::string::npos || c.find("ListBox") != std::string::npos;
-}
+bool IsMessageReadClass(const std::string& c) { return FamilyOf(c, ClassUse::MessageRead) != ControlFamily::None; }
 
 struct TreeResult {
   std::vector<std::string> lines;
