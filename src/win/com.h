@@ -71,9 +71,7 @@ class ComRefCount {
 };
 
 // Owns a BSTR an out-parameter hands over.
-struct BstrTraits {
-  using Handle = BSTR;
-  static bool Valid(BSTR b) { return b != nullptr; }
+struct BstrTraits : NullMeansNone<BSTR> {
   static void Free(BSTR b) { SysFreeString(b); }
 };
 class UniqueBstr : public UniqueOwner<BstrTraits> {

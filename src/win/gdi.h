@@ -12,9 +12,7 @@ namespace glean::win {
 
 // A pen, brush, font or bitmap, deleted with DeleteObject.
 template <class H>
-struct GdiObjectTraits {
-  using Handle = H;
-  static bool Valid(H h) { return h != nullptr; }
+struct GdiObjectTraits : NullMeansNone<H> {
   static void Free(H h) { DeleteObject(h); }
 };
 using UniqueFont = UniqueOwner<GdiObjectTraits<HFONT>>;
@@ -23,17 +21,13 @@ using UniquePen = UniqueOwner<GdiObjectTraits<HPEN>>;
 using UniqueBitmap = UniqueOwner<GdiObjectTraits<HBITMAP>>;
 
 // A DC of CreateCompatibleDC, deleted with DeleteDC.
-struct MemoryDcTraits {
-  using Handle = HDC;
-  static bool Valid(HDC h) { return h != nullptr; }
+struct MemoryDcTraits : NullMeansNone<HDC> {
   static void Free(HDC h) { DeleteDC(h); }
 };
 using UniqueMemoryDc = UniqueOwner<MemoryDcTraits>;
 
 // An image list of comctl32, destroyed with it.
-struct ImageListTraits {
-  using Handle = HIMAGELIST;
-  static bool Valid(HIMAGELIST h) { return h != nullptr; }
+struct ImageListTraits : NullMeansNone<HIMAGELIST> {
   static void Free(HIMAGELIST h) { ImageList_Destroy(h); }
 };
 using UniqueImageList = UniqueOwner<ImageListTraits>;

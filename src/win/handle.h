@@ -17,17 +17,13 @@ struct KernelHandleTraits {
 using UniqueHandle = UniqueOwner<KernelHandleTraits>;
 
 // A view of a file mapping (MapViewOfFile).
-struct MappedViewTraits {
-  using Handle = void*;
-  static bool Valid(void* view) { return view != nullptr; }
+struct MappedViewTraits : NullMeansNone<void*> {
   static void Free(void* view) { UnmapViewOfFile(view); }
 };
 using UniqueMappedView = UniqueOwner<MappedViewTraits>;
 
 // A menu not (or no longer) attached to a window; DestroyMenu takes its submenus too.
-struct MenuTraits {
-  using Handle = HMENU;
-  static bool Valid(HMENU h) { return h != nullptr; }
+struct MenuTraits : NullMeansNone<HMENU> {
   static void Free(HMENU h) { DestroyMenu(h); }
 };
 using UniqueMenu = UniqueOwner<MenuTraits>;

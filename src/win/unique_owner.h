@@ -3,12 +3,20 @@
 //   using Handle = ...;                  the handle type (a pointer-like value)
 //   static bool Valid(Handle h);         false for the kind's "no handle" values
 //   static void Free(Handle h);          how the kind is given back
+// Most kinds take Handle and Valid from NullMeansNone below.
 // Portable (no windows.h) so that it is tested natively.
 #pragma once
 
 #include <utility>
 
 namespace glean::win {
+
+// The traits of most kinds, where a null handle is none: a kind adds only its Free.
+template <class H>
+struct NullMeansNone {
+  using Handle = H;
+  static bool Valid(H h) { return h != H{}; }
+};
 
 template <class Traits>
 class UniqueOwner {
