@@ -225,7 +225,7 @@ class TBody {
   std::string CurrentLink_;
   std::string LastPointedText_;
 
-  ui::Font formFont_, listFont_;
+  win::UniqueFont formFont_, listFont_;
   ui::ImageList IcnList_, ImageList1_;
   std::unique_ptr<ui::Panel> Panel1_, Panel2_, Panel3_;
   std::unique_ptr<ui::Button> AutoBtn_, AlwsFrgrnd_, SrchBtn_, CopyBtn_, SaveBtn_, ExitBtn_;

@@ -88,7 +88,7 @@ void TBody::ApplyColours() {
 
 void TBody::DpiChanged(WPARAM wp, LPARAM lp) {
   dpi_ = LOWORD(wp) > 0 ? LOWORD(wp) : ui::WindowDpi(hwnd_);
-  formFont_ = ui::Font(texts::kFormFontName, Px(texts::kFormFontPixels));
+  formFont_ = ui::MakeFont(texts::kFormFontName, Px(texts::kFormFontPixels));
   StatusBar1_->SetFont(formFont_.Get());
   PlaceButtons();
   CreateImageLists();

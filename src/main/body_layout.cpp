@@ -21,7 +21,7 @@ constexpr int kComboDropHeight = 300;
 }  // namespace
 
 void TBody::CreateControls() {
-  formFont_ = ui::Font(texts::kFormFontName, Px(texts::kFormFontPixels));
+  formFont_ = ui::MakeFont(texts::kFormFontName, Px(texts::kFormFontPixels));
   CreateImageLists();
 
   // Creation order is tab order: the buttons, then the window list, then the pane, so
@@ -103,7 +103,7 @@ void TBody::ApplyFonts(int listFontSize, int dataFontSize) {
   listFontSize_ = listFontSize;
   // The window list is interface text: the user's text size applies. The pane's text is
   // the document, sized by the zoom alone.
-  listFont_ = ui::Font(texts::kFormFontName, ui::PointsToPixels(listFontSize, dpi_, textScale_));
+  listFont_ = ui::MakeFont(texts::kFormFontName, ui::PointsToPixels(listFontSize, dpi_, textScale_));
   WinList_->SetFont(listFont_.Get());
   WinCombo_->SetFontKeepingHeight(listFont_.Get());
   dataFontSize_ = dataFontSize;

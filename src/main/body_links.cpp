@@ -9,6 +9,7 @@
 #include "main/menus.h"
 #include "main/shell_open.h"
 #include "main/speech_texts.h"
+#include "win/gdi.h"
 
 namespace glean {
 
@@ -20,17 +21,14 @@ class DcMarkCanvas : public IMarkCanvas {
   void Polyline(const std::vector<TPoint>& points, TColor color, int penWidth) override {
     std::vector<POINT> p;
     for (const TPoint& t : points) p.push_back({t.X, t.Y});
-    HPEN pen = CreatePen(PS_SOLID, penWidth, color);
-    HGDIOBJ old = SelectObject(dc_, pen);
+    win::UniquePen pen(CreatePen(PS_SOLID, penWidth, color));
+    win::SelectedObject selected(dc_, pen.Get());
     ::Polyline(dc_, p.data(), static_cast<int>(p.size()));
-    SelectObject(dc_, old);
-    DeleteObject(pen);
   }
   void FillRect(const TRect& r, TColor color) override {
-    HBRUSH brush = CreateSolidBrush(color);
+    win::UniqueBrush brush(CreateSolidBrush(color));
     RECT rect{r.Left, r.Top, r.Right, r.Bottom};
-    ::FillRect(dc_, &rect, brush);
-    DeleteObject(brush);
+    ::FillRect(dc_, &rect, brush.Get());
   }
 
  private:

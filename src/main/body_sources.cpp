@@ -9,12 +9,12 @@
 #include "capture/source_place.h"
 #include "capture/sources/table_text.h"
 #include "capture/target_messages.h"
-#include "editor/control/access/pane_access.h"
 #include "main/body.h"
 #include "main/model/save_name.h"
 #include "main/save_dialog.h"
 #include "main/source_texts.h"
 #include "ui/clipboard.h"
+#include "win/cp932_text.h"
 
 namespace glean {
 
@@ -31,7 +31,7 @@ int CaretLine(TEditor& pane) {
 }
 
 std::string Utf8WithByteOrderMark(const std::string& cp932) {
-  const std::u16string wide = access::Widen(cp932);
+  const std::u16string wide = win::FromCodePage932(cp932);
   const auto* w = reinterpret_cast<const wchar_t*>(wide.data());
   const int units = static_cast<int>(wide.size());
   const int bytes = WideCharToMultiByte(CP_UTF8, 0, w, units, nullptr, 0, nullptr, nullptr);

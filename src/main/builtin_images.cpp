@@ -1,5 +1,6 @@
 #include "main/builtin_images.h"
 
+#include "win/gdi.h"
 #include "win/os_error.h"
 
 namespace glean {
@@ -10,9 +11,8 @@ constexpr COLORREF kTransparent = RGB(255, 0, 255);
 
 void Fill(HDC dc, int l, int t, int r, int b, COLORREF color) {
   RECT rect{l, t, r, b};
-  HBRUSH brush = CreateSolidBrush(color);
-  FillRect(dc, &rect, brush);
-  DeleteObject(brush);
+  win::UniqueBrush brush(CreateSolidBrush(color));
+  FillRect(dc, &rect, brush.Get());
 }
 
 // A monitor: grey frame, blue screen, a stand.
@@ -35,26 +35,22 @@ void DrawWindow(HDC dc) {
 // Drawn at the design size and enlarged by whole pixels, so that the picture stays sharp
 // at the list's size.
 void AddPicture(ui::ImageList& list, int size, void (*draw)(HDC)) {
-  HDC screen = GetDC(nullptr);
-  HDC design = CreateCompatibleDC(screen);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP designBitmap = CreateCompatibleBitmap(screen, kSize, kSize);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ oldDesign = SelectObject(design, designBitmap);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  Fill(design, 0, 0, kSize, kSize, kTransparent);
-  draw(design);
-  SetStretchBltMode(dc, COLORONCOLOR);
-  StretchBlt(dc, 0, 0, size, size, design, 0, 0, kSize, kSize, SRCCOPY);
-  SelectObject(design, oldDesign);
-  SelectObject(dc, old);
-  DeleteDC(design);
-  DeleteDC(dc);
-  DeleteObject(designBitmap);
-  int added = ImageList_AddMasked(list.Get(), bitmap, kTransparent);
-  DeleteObject(bitmap);  // the list keeps its own copy
-  if (added < 0) win::RaiseLastOSError();
+  win::UniqueBitmap bitmap;  // the list keeps its own copy
+  {
+    win::WindowDc screen(nullptr);
+    win::UniqueBitmap designBitmap(CreateCompatibleBitmap(screen.Get(), kSize, kSize));
+    bitmap.Reset(CreateCompatibleBitmap(screen.Get(), size, size));
+    win::UniqueMemoryDc design(CreateCompatibleDC(screen.Get()));
+    win::UniqueMemoryDc dc(CreateCompatibleDC(screen.Get()));
+    // Both bitmaps are put out of their DCs before the list copies one.
+    win::SelectedObject designSelected(design.Get(), designBitmap.Get());
+    win::SelectedObject selected(dc.Get(), bitmap.Get());
+    Fill(design.Get(), 0, 0, kSize, kSize, kTransparent);
+    draw(design.Get());
+    SetStretchBltMode(dc.Get(), COLORONCOLOR);
+    StretchBlt(dc.Get(), 0, 0, size, size, design.Get(), 0, 0, kSize, kSize, SRCCOPY);
+  }
+  if (ImageList_AddMasked(list.Get(), bitmap.Get(), kTransparent) < 0) win::RaiseLastOSError();
 }
 }  // namespace
 

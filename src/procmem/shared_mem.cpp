@@ -19,12 +19,8 @@ TSharedMem::TSharedMem(const std::string& name, uint32_t size) : name_(name), si
   if (!h) RaiseCreateError(name);
   created_ = GetLastError() != ERROR_ALREADY_EXISTS;
   handle_.Reset(h);
-  buffer_ = MapViewOfFile(h, FILE_MAP_WRITE, 0, 0, size);
+  buffer_.Reset(MapViewOfFile(h, FILE_MAP_WRITE, 0, 0, size));
   if (!buffer_) RaiseCreateError(name);  // the base closes the handle
-}
-
-TSharedMem::~TSharedMem() {
-  if (buffer_) UnmapViewOfFile(buffer_);
 }
 
 }  // namespace glean

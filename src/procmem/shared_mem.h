@@ -29,18 +29,17 @@ class TSharedMem : public THandledObject {
   // Creates (or opens, when a mapping of that name exists) a paging-file mapping of
   // `size` bytes and maps all of it; raises "Error creating shared memory %s (%d)".
   TSharedMem(const std::string& name, uint32_t size);
-  ~TSharedMem() override;
 
   const std::string& Name() const { return name_; }
   uint32_t Size() const { return size_; }
   bool Created() const { return created_; }  // false when the mapping existed before
-  void* Buffer() const { return buffer_; }
+  void* Buffer() const { return buffer_.Get(); }
 
  private:
   std::string name_;
   uint32_t size_;
   bool created_ = false;
-  void* buffer_ = nullptr;
+  win::UniqueMappedView buffer_;  // unmapped before the base closes the mapping
 };
 
 }  // namespace glean

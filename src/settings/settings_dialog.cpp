@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "ui/dpi.h"
+#include "win/window_text.h"
 
 namespace glean {
 
@@ -87,13 +88,6 @@ const ControlRow* RowOf(int id) {
   return nullptr;
 }
 
-std::string TextOf(HWND hwnd) {
-  int n = GetWindowTextLengthA(hwnd);
-  std::string s(static_cast<size_t>(n) + 1, '\0');
-  s.resize(static_cast<size_t>(GetWindowTextA(hwnd, s.data(), n + 1)));
-  return s;
-}
-
 // An empty dialog: the controls are made at their pixel places once it exists.
 struct EmptyTemplate {
   DLGTEMPLATE head;
@@ -114,8 +108,7 @@ bool TSettei::ShowModal(HWND owner) {
   tmpl.head.style = kDialogStyle;
   INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &tmpl.head, owner, DialogProc,
                                            reinterpret_cast<LPARAM>(this));
-  if (font_) DeleteObject(font_);
-  font_ = nullptr;
+  font_.Reset();
   return result == IDOK;
 }
 
@@ -200,15 +193,14 @@ void TSettei::Layout(int dpi, const RECT* suggested) {
   lf.lfHeight = -px(kFontPixels);
   lf.lfCharSet = SHIFTJIS_CHARSET;
   std::strncpy(lf.lfFaceName, kFontName, LF_FACESIZE - 1);
-  HFONT old = font_;
-  font_ = CreateFontIndirectA(&lf);
+  win::UniqueFont font(CreateFontIndirectA(&lf));
   for (const ControlRow& row : Controls()) {
     HWND control = Item(row.id);
     if (!control) continue;
     MoveWindow(control, px(row.x), px(row.y), px(row.width), px(row.height), TRUE);
-    if (font_) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    if (font) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
   }
-  if (old) DeleteObject(old);
+  font_ = std::move(font);  // the old font goes once no control uses it
 }
 
 bool TSettei::Ticked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
@@ -235,7 +227,7 @@ int TSettei::FindEntry(const std::string& text) const {
   return -1;
 }
 
-std::string TSettei::ComboText() const { return TextOf(Item(kComboBox1)); }
+std::string TSettei::ComboText() const { return win::OwnWindowText(Item(kComboBox1)); }
 
 void TSettei::FormShow() {
   for (const ControlRow& row : Controls())

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "settings/capture_options.h"
+#include "win/gdi.h"
 
 namespace glean {
 
@@ -60,7 +61,7 @@ class TSettei {
   AnnounceFn announce_;
   CaptureOptions result_;
   HWND hwnd_ = nullptr;
-  HFONT font_ = nullptr;
+  win::UniqueFont font_;
   int systemColors_ = 2, systemColorsResult_ = 2;
 };
 

@@ -1,6 +1,6 @@
 #include "ui/clipboard.h"
 
-#include <cstring>
+#include "win/global_memory.h"
 
 namespace glean::ui {
 
@@ -34,15 +34,9 @@ bool PutTextOnClipboard(HWND owner, const std::string& text) {
   OpenedClipboard clipboard(owner);
   if (!clipboard.IsOpen()) return false;
   EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  if (!memory) return false;
-  void* bytes = GlobalLock(memory);
-  std::memcpy(bytes, text.c_str(), text.size() + 1);
-  GlobalUnlock(memory);
-  if (!SetClipboardData(CF_TEXT, memory)) {
-    GlobalFree(memory);  // still ours when the clipboard refused it
-    return false;
-  }
+  win::UniqueGlobal memory = win::GlobalCopyOf(text);
+  if (!memory || !SetClipboardData(CF_TEXT, memory.Get())) return false;  // a refused block is freed here
+  memory.Release();  // the clipboard's now
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "win/os_error.h"
+#include "win/window_text.h"
 
 namespace glean::ui {
 
@@ -14,13 +15,6 @@ HWND CreateChild(const char* cls, const std::string& text, DWORD style, int x, i
   if (!hwnd) win::RaiseLastOSError();
   return hwnd;
 }
-
-std::string TextOf(HWND hwnd) {
-  int n = GetWindowTextLengthA(hwnd);
-  std::string s(static_cast<size_t>(n) + 1, '\0');
-  s.resize(static_cast<size_t>(GetWindowTextA(hwnd, s.data(), n + 1)));
-  return s;
-}
 }  // namespace
 
 // ---- Button ----
@@ -31,7 +25,7 @@ Button::Button(HWND parent, Kind kind, const std::string& caption, int x, int y,
   Attach(CreateChild("Button", caption, style, x, y, width, height, parent));
 }
 
-std::string Button::Caption() const { return TextOf(Handle()); }
+std::string Button::Caption() const { return win::OwnWindowText(Handle()); }
 
 void Button::SetCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "win/gdi.h"
+
 namespace glean::ui {
 
 namespace {
@@ -15,9 +17,8 @@ Fn User32Function(const char* name) {
 }  // namespace
 
 int SystemDpi() {
-  HDC dc = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(nullptr, dc);
+  win::WindowDc screen(nullptr);
+  const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
   return dpi > 0 ? dpi : kDesignDpi;
 }
 

@@ -1,5 +1,5 @@
-// Owners of the GDI objects and image lists of Glean's own windows: released on every
-// path, never copied.
+// The fonts and image lists of Glean's own windows, made and filled over the owners of
+// src/win.
 #pragma once
 
 #include <windows.h>
@@ -7,65 +7,30 @@
 #include <commctrl.h>
 
 #include <string>
-#include <utility>
+
+#include "win/gdi.h"
 
 namespace glean::ui {
 
-class Font {
- public:
-  Font() = default;
-  // A font of `name` whose characters (not cells) are `pixelHeight` high.
-  Font(const std::string& name, int pixelHeight);
-  ~Font() { Reset(); }
-  Font(Font&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-  Font& operator=(Font&& o) noexcept {
-    if (this != &o) {
-      Reset();
-      h_ = std::exchange(o.h_, nullptr);
-    }
-    return *this;
-  }
-  Font(const Font&) = delete;  // one owner deletes the font
-  Font& operator=(const Font&) = delete;
+// A font of `name` whose characters (not cells) are `pixelHeight` high.
+win::UniqueFont MakeFont(const std::string& name, int pixelHeight);
 
-  HFONT Get() const { return h_; }
-  void Reset() {
-    if (h_) DeleteObject(h_);
-    h_ = nullptr;
-  }
-
- private:
-  HFONT h_ = nullptr;
-};
-
+// A 32-bit image list with a mask, of `width` by `height` images.
 class ImageList {
  public:
   ImageList() = default;
   ImageList(int width, int height);
-  ~ImageList() {
-    if (h_) ImageList_Destroy(h_);
-  }
-  ImageList(ImageList&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-  ImageList& operator=(ImageList&& o) noexcept {
-    if (this != &o) {
-      if (h_) ImageList_Destroy(h_);
-      h_ = std::exchange(o.h_, nullptr);
-    }
-    return *this;
-  }
-  ImageList(const ImageList&) = delete;  // one owner destroys the list
-  ImageList& operator=(const ImageList&) = delete;
 
-  HIMAGELIST Get() const { return h_; }
-  int Count() const { return ImageList_GetImageCount(h_); }
-  void Clear() { ImageList_RemoveAll(h_); }
+  HIMAGELIST Get() const { return list_.Get(); }
+  int Count() const { return ImageList_GetImageCount(Get()); }
+  void Clear() { ImageList_RemoveAll(Get()); }
   // Adds a copy of `icon`; returns its index.
   int AddIcon(HICON icon);
   // Adds a copy of image `index` of `source`; returns its index.
   int AddFrom(const ImageList& source, int index);
 
  private:
-  HIMAGELIST h_ = nullptr;
+  win::UniqueImageList list_;
 };
 
 }  // namespace glean::ui

@@ -15,13 +15,11 @@ TImageComboBox::TImageComboBox(HWND parent, int id, int x, int y, int width) {
                               GetModuleHandleA(nullptr), nullptr);
   if (!hwnd) win::RaiseLastOSError();
   Attach(hwnd);
-  brush_ = CreateSolidBrush(color_);
+  brush_.Reset(CreateSolidBrush(color_));
   UpdateItemHeight();
 }
 
-TImageComboBox::~TImageComboBox() {
-  if (brush_) DeleteObject(brush_);
-}
+TImageComboBox::~TImageComboBox() = default;
 
 void TImageComboBox::SetImageList(HIMAGELIST list) {
   if (list == imageList_) return;
@@ -38,8 +36,7 @@ void TImageComboBox::SetFontKeepingHeight(HFONT font) { SetFont(font); }
 
 void TImageComboBox::SetColor(COLORREF color) {
   color_ = color;
-  if (brush_) DeleteObject(brush_);
-  brush_ = CreateSolidBrush(color_);
+  brush_.Reset(CreateSolidBrush(color_));
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -51,12 +48,10 @@ void TImageComboBox::SetTextColors(COLORREF text, COLORREF selectedText, COLORRE
 }
 
 int TImageComboBox::GetFontHeight(HFONT font) {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  win::WindowDc screen(nullptr);
+  win::SelectedObject selected(screen.Get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
   TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
+  GetTextMetricsA(screen.Get(), &tm);
   return tm.tmHeight;
 }
 
@@ -97,11 +92,10 @@ std::string TImageComboBox::ItemText(int index) const {
 void TImageComboBox::DrawItem(HDC dc, int index, RECT rect, bool selected) {
   auto or_system = [](COLORREF c, int index) { return c == CLR_INVALID ? GetSysColor(index) : c; };
   if (selected) {
-    HBRUSH back = CreateSolidBrush(or_system(selectedBack_, COLOR_HIGHLIGHT));
-    FillRect(dc, &rect, back);
-    DeleteObject(back);
+    win::UniqueBrush back(CreateSolidBrush(or_system(selectedBack_, COLOR_HIGHLIGHT)));
+    FillRect(dc, &rect, back.Get());
   } else {
-    FillRect(dc, &rect, brush_);
+    FillRect(dc, &rect, brush_.Get());
   }
   if (index < 0) return;
   if (imageList_ && index < ImageList_GetImageCount(imageList_)) {
@@ -141,7 +135,7 @@ bool TImageComboBox::HandleReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& re
 LRESULT TImageComboBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_CTLCOLORLISTBOX) {
     SetBkColor(reinterpret_cast<HDC>(wp), color_);
-    return reinterpret_cast<LRESULT>(brush_);
+    return reinterpret_cast<LRESULT>(brush_.Get());
   }
   if (msg == WM_SETFONT) {
     LRESULT result = Control::WindowProc(msg, wp, lp);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ui/control.h"
+#include "win/gdi.h"
 
 namespace glean {
 
@@ -60,7 +61,7 @@ class TImageComboBox : public ui::Control {
   int imageHeight_ = 0;
   COLORREF color_ = RGB(0, 128, 128);
   COLORREF text_ = CLR_INVALID, selectedText_ = CLR_INVALID, selectedBack_ = CLR_INVALID;
-  HBRUSH brush_ = nullptr;
+  win::UniqueBrush brush_;
 };
 
 }  // namespace glean

@@ -4,8 +4,8 @@
 
 namespace glean::win {
 
-std::string BstrOwner::Text() const {
-  return b_ ? ToCodePage932(std::wstring_view(b_, SysStringLen(b_))) : std::string();
+std::string UniqueBstr::Text() const {
+  return *this ? ToCodePage932(std::wstring_view(Get(), SysStringLen(Get()))) : std::string();
 }
 
 BSTR MakeBstr(std::u16string_view text) {

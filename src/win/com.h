@@ -1,5 +1,6 @@
-// Small COM helpers: an owner for an interface pointer, BSTRs made from UTF-16, VARIANTs
-// filled with the common kinds, and a reference count for our own objects.
+// Small COM helpers: an owner for an interface pointer, owners of BSTRs and VARIANTs,
+// BSTRs made from UTF-16, VARIANTs filled with the common kinds, and a reference count for
+// our own objects.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,8 @@
 #include <string>
 #include <string_view>
 #include <utility>
+
+#include "win/unique_owner.h"
 
 namespace glean::win {
 
@@ -52,7 +55,7 @@ class ComPtr {
 };
 
 // A reference count for an object that implements interfaces itself.
-class TComRefCount {
+class ComRefCount {
  public:
   ULONG Add() { return ++count_; }
   // The references left; the owner is deleted with the last one.
@@ -68,32 +71,24 @@ class TComRefCount {
 };
 
 // Owns a BSTR an out-parameter hands over.
-class BstrOwner {
+struct BstrTraits : NullMeansNone<BSTR> {
+  static void Free(BSTR b) { SysFreeString(b); }
+};
+class UniqueBstr : public UniqueOwner<BstrTraits> {
  public:
-  BstrOwner() = default;
-  ~BstrOwner() { SysFreeString(b_); }
-  BstrOwner(const BstrOwner&) = delete;
-  BstrOwner& operator=(const BstrOwner&) = delete;
-  BSTR* Put() {
-    SysFreeString(b_);
-    b_ = nullptr;
-    return &b_;
-  }
+  using UniqueOwner::UniqueOwner;
   // In code page 932 by the one conversion.
   std::string Text() const;
-
- private:
-  BSTR b_ = nullptr;
 };
 
 // Owns a VARIANT, cleared on destruction.
-class VariantOwner {
+class UniqueVariant {
  public:
-  VariantOwner() { VariantInit(&v_); }
-  ~VariantOwner() { VariantClear(&v_); }
-  VariantOwner(VariantOwner&& other) noexcept : v_(other.v_) { VariantInit(&other.v_); }
-  VariantOwner(const VariantOwner&) = delete;
-  VariantOwner& operator=(const VariantOwner&) = delete;
+  UniqueVariant() { VariantInit(&v_); }
+  ~UniqueVariant() { VariantClear(&v_); }
+  UniqueVariant(UniqueVariant&& other) noexcept : v_(other.v_) { VariantInit(&other.v_); }
+  UniqueVariant(const UniqueVariant&) = delete;
+  UniqueVariant& operator=(const UniqueVariant&) = delete;
   VARIANT& Ref() { return v_; }
   const VARIANT& Ref() const { return v_; }
 

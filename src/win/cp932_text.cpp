@@ -1,5 +1,6 @@
 #include "win/cp932_text.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "base/cp932_conversion.h"
@@ -25,6 +26,15 @@ bool EncodeCp932(std::u16string_view units, std::string& out) {
 std::string ToCodePage932(std::wstring_view text, sjis::TMissing missing) {
   std::u16string_view units(reinterpret_cast<const char16_t*>(text.data()), text.size());
   return sjis::FromUtf16(units, EncodeCp932, missing);
+}
+
+std::u16string FromCodePage932(std::string_view text) {
+  if (text.empty()) return {};
+  const int n = MultiByteToWideChar(932, 0, text.data(), int(text.size()), nullptr, 0);
+  std::u16string out(size_t(std::max(n, 0)), u'\0');
+  if (n > 0)
+    MultiByteToWideChar(932, 0, text.data(), int(text.size()), reinterpret_cast<wchar_t*>(out.data()), n);
+  return out;
 }
 
 std::string WindowTitle932(HWND hwnd) {

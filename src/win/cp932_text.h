@@ -1,5 +1,5 @@
-// The one conversion of UTF-16 texts to code page 932 on Windows, and the titles of
-// Unicode windows read through it.
+// The one conversion of UTF-16 texts to code page 932 on Windows, the titles of Unicode
+// windows read through it, and the widening of code page 932 texts back to UTF-16.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +14,9 @@ namespace glean::win {
 // Characters the code page lacks become their Latin base letter or "〓" (or are dropped,
 // as `missing` says), never "?".
 std::string ToCodePage932(std::wstring_view text, sjis::TMissing missing = sjis::TMissing::Replace);
+
+// Code page 932 to UTF-16, by the system's table.
+std::u16string FromCodePage932(std::string_view text);
 
 // The whole title of a top-level window as Glean lists it: a Unicode window's title is
 // read in UTF-16 and converted, another's in code page 932. No message is sent.

@@ -1,38 +1,31 @@
-// Owners of kernel handles: closed on every path, never copied.
+// Owners of kernel handles, mapped views and menus: freed on every path, never copied.
 #pragma once
 
 #include <windows.h>
 
-#include <utility>
+#include "win/unique_owner.h"
 
 namespace glean::win {
 
-class UniqueHandle {
- public:
-  UniqueHandle() = default;
-  explicit UniqueHandle(HANDLE h) : h_(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
-  ~UniqueHandle() { Reset(); }
-  UniqueHandle(UniqueHandle&& other) noexcept : h_(std::exchange(other.h_, nullptr)) {}
-  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      h_ = std::exchange(other.h_, nullptr);
-    }
-    return *this;
-  }
-  UniqueHandle(const UniqueHandle&) = delete;  // one owner closes the handle
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-
-  HANDLE Get() const { return h_; }
-  explicit operator bool() const { return h_ != nullptr; }
-  HANDLE Release() { return std::exchange(h_, nullptr); }
-  void Reset(HANDLE h = nullptr) {
-    if (h_) CloseHandle(h_);
-    h_ = h;
-  }
-
- private:
-  HANDLE h_ = nullptr;
+// A kernel object's handle; INVALID_HANDLE_VALUE (what CreateFile and its kin fail with)
+// is taken as none.
+struct KernelHandleTraits {
+  using Handle = HANDLE;
+  static bool Valid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+  static void Free(HANDLE h) { CloseHandle(h); }
 };
+using UniqueHandle = UniqueOwner<KernelHandleTraits>;
+
+// A view of a file mapping (MapViewOfFile).
+struct MappedViewTraits : NullMeansNone<void*> {
+  static void Free(void* view) { UnmapViewOfFile(view); }
+};
+using UniqueMappedView = UniqueOwner<MappedViewTraits>;
+
+// A menu not (or no longer) attached to a window; DestroyMenu takes its submenus too.
+struct MenuTraits : NullMeansNone<HMENU> {
+  static void Free(HMENU h) { DestroyMenu(h); }
+};
+using UniqueMenu = UniqueOwner<MenuTraits>;
 
 }  // namespace glean::win

@@ -15,4 +15,11 @@ std::string WholeWindowText(HWND hwnd, UINT timeoutMs) {
   return text;
 }
 
+std::string OwnWindowText(HWND hwnd) {
+  int n = GetWindowTextLengthA(hwnd);
+  std::string s(static_cast<size_t>(n) + 1, '\0');
+  s.resize(static_cast<size_t>(GetWindowTextA(hwnd, s.data(), n + 1)));
+  return s;
+}
+
 }  // namespace glean::win

@@ -10,9 +10,9 @@
 
 namespace glean::capture::accessible {
 
-using win::BstrOwner;
+using win::UniqueBstr;
 using win::ChildVariant;
-using win::VariantOwner;
+using win::UniqueVariant;
 using win::ComPtr;
 
 // The interface identifiers are taken with __uuidof: mingw-w64's oleacc import library
@@ -38,7 +38,7 @@ class ComTreeObject : public TreeObject {
   // program no more, from its next step on.
   void ReadRoleAndState(ObjectFacts& facts) override {
     VARIANT self = ChildVariant(child_);
-    VariantOwner role, state;
+    UniqueVariant role, state;
     if (Go() && SUCCEEDED(object_->get_accRole(self, &role.Ref())) && role.Ref().vt == VT_I4)
       facts.role = static_cast<uint32_t>(role.Ref().lVal);
     share_.Answered();
@@ -49,7 +49,7 @@ class ComTreeObject : public TreeObject {
 
   void ReadNameAndValue(ObjectFacts& facts) override {
     VARIANT self = ChildVariant(child_);
-    BstrOwner name, value;
+    UniqueBstr name, value;
     if (Go() && SUCCEEDED(object_->get_accName(self, name.Put()))) facts.name = name.Text();
     share_.Answered();
     if (Go() && SUCCEEDED(object_->get_accValue(self, value.Put()))) facts.value = value.Text();
@@ -62,7 +62,7 @@ class ComTreeObject : public TreeObject {
 
  private:
   bool Go() const { return !share_.Abandoned(); }
-  std::vector<VariantOwner> ChildVariants(long count);
+  std::vector<UniqueVariant> ChildVariants(long count);
   std::unique_ptr<TreeObject> FromVariant(VARIANT& kid);
 
   WorkerShare& share_;
@@ -79,15 +79,15 @@ std::vector<std::unique_ptr<TreeObject>> ComTreeObject::Children(int most) {
   const HRESULT hr = object_->get_accChildCount(&count);
   share_.Answered();
   if (FAILED(hr) || count <= 0) return kids;
-  for (VariantOwner& v : ChildVariants(std::min<long>(count, most)))
+  for (UniqueVariant& v : ChildVariants(std::min<long>(count, most)))
     if (auto kid = FromVariant(v.Ref())) kids.push_back(std::move(kid));
   return kids;
 }
 
 // The children in the order the object gives them: its enumerator where it has one,
 // else by number.
-std::vector<VariantOwner> ComTreeObject::ChildVariants(long count) {
-  std::vector<VariantOwner> kids;
+std::vector<UniqueVariant> ComTreeObject::ChildVariants(long count) {
+  std::vector<UniqueVariant> kids;
   ComPtr<IEnumVARIANT> list;
   if (!Go()) return kids;
   const HRESULT hr = object_->QueryInterface(IID_IEnumVARIANT, list.PutVoid());
@@ -167,7 +167,7 @@ void ReadObjectAtPoint(WorkerShare& share, LRESULT answer, POINT at) {
   ObjectFromLresult(answer, __uuidof(IAccessible), 0, root.PutVoid());  // the answer's stream is freed
   share.Answered();
   ComPtr<IAccessible> object;
-  VariantOwner child;
+  UniqueVariant child;
   const HRESULT hr = AccessibleObjectFromPoint(at, object.Put(), &child.Ref());
   share.Answered();
   if (FAILED(hr) || !object) return;

@@ -13,6 +13,7 @@
 #include "ui/application.h"
 #include "ui/dpi.h"
 #include "win/cp932_text.h"
+#include "win/global_memory.h"
 #include "win/os_error.h"
 
 namespace glean {
@@ -33,15 +34,10 @@ UINT TEditor::BoxClipboardFormat() {
 namespace {
 // One clipboard format's copy of `text` with its terminating zero; false on failure.
 bool PutClipboardText(UINT format, const std::string& text) {
-  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  if (!mem) return false;
-  if (void* p = GlobalLock(mem)) {
-    std::memcpy(p, text.c_str(), text.size() + 1);
-    GlobalUnlock(mem);
-    if (SetClipboardData(format, mem)) return true;  // the clipboard owns it now
-  }
-  GlobalFree(mem);
-  return false;
+  win::UniqueGlobal memory = win::GlobalCopyOf(text);
+  if (!memory || !SetClipboardData(format, memory.Get())) return false;  // a refused block is freed here
+  memory.Release();  // the clipboard's now
+  return true;
 }
 }  // namespace
 

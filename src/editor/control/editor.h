@@ -15,7 +15,7 @@
 
 #include "editor/control/access/pane_access.h"
 #include "editor/control/core/editor_core.h"
-#include "editor/control/gdi.h"
+#include "win/gdi.h"
 #include "editor/control/popup_menu.h"
 
 namespace glean {

@@ -6,19 +6,6 @@
 
 namespace glean {
 
-namespace win {
-UniqueImageList::~UniqueImageList() {
-  if (h_) ImageList_Destroy(h_);
-}
-UniqueImageList& UniqueImageList::operator=(UniqueImageList&& o) noexcept {
-  if (this != &o) {
-    if (h_) ImageList_Destroy(h_);
-    h_ = std::exchange(o.h_, nullptr);
-  }
-  return *this;
-}
-}  // namespace win
-
 namespace {
 struct TStandardCursor {
   int Id;

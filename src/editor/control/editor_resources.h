@@ -8,7 +8,7 @@
 #include <map>
 
 #include "editor/control/core/canvas.h"
-#include "editor/control/gdi.h"
+#include "win/gdi.h"
 
 namespace glean {
 

@@ -1,6 +1,6 @@
 #include "editor/control/gdi_canvas.h"
 
-#include "editor/control/gdi.h"
+#include "win/gdi.h"
 
 namespace glean {
 

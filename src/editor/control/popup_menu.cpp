@@ -7,12 +7,11 @@
 
 namespace glean {
 
-TEditorPopupMenu::TEditorPopupMenu(TEditorCore& editor) : editor_(editor) {
-  menu_ = CreatePopupMenu();
+TEditorPopupMenu::TEditorPopupMenu(TEditorCore& editor) : editor_(editor), menu_(CreatePopupMenu()) {
   if (!menu_) win::RaiseLastOSError();
   std::map<int, HMENU> subs;
   for (const popup::TItem& item : popup::Items()) {
-    HMENU parent = item.Parent ? subs[item.Parent] : menu_;
+    HMENU parent = item.Parent ? subs[item.Parent] : menu_.Get();
     if (item.Id == 0) {
       AppendMenuA(parent, MF_SEPARATOR, 0, nullptr);
       continue;
@@ -31,22 +30,18 @@ TEditorPopupMenu::TEditorPopupMenu(TEditorCore& editor) : editor_(editor) {
   }
 }
 
-TEditorPopupMenu::~TEditorPopupMenu() {
-  if (menu_) DestroyMenu(menu_);  // with its submenus
-}
-
 void TEditorPopupMenu::Prepare() {
   for (const popup::TItem& item : popup::Items()) {
     if (item.Id == 0 || item.Id == popup::kMarks || item.Id == popup::kJumps) continue;
     const popup::TState s = popup::StateOf(editor_, item.Id);
-    EnableMenuItem(menu_, static_cast<UINT>(item.Id), MF_BYCOMMAND | (s.Enabled ? MF_ENABLED : MF_GRAYED));
-    CheckMenuItem(menu_, static_cast<UINT>(item.Id), MF_BYCOMMAND | (s.Checked ? MF_CHECKED : MF_UNCHECKED));
+    EnableMenuItem(menu_.Get(), static_cast<UINT>(item.Id), MF_BYCOMMAND | (s.Enabled ? MF_ENABLED : MF_GRAYED));
+    CheckMenuItem(menu_.Get(), static_cast<UINT>(item.Id), MF_BYCOMMAND | (s.Checked ? MF_CHECKED : MF_UNCHECKED));
   }
 }
 
 bool TEditorPopupMenu::Popup(HWND owner, int x, int y) {
   Prepare();
-  const int id = static_cast<int>(TrackPopupMenu(menu_, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+  const int id = static_cast<int>(TrackPopupMenu(menu_.Get(), TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
                                                  x, y, 0, owner, nullptr));
   if (id == 0) return false;
   Run(id);

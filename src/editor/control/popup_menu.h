@@ -5,17 +5,14 @@
 #include <windows.h>
 
 #include "editor/control/core/editor_core.h"
+#include "win/handle.h"
 
 namespace glean {
 
 class TEditorPopupMenu {
  public:
   explicit TEditorPopupMenu(TEditorCore& editor);
-  ~TEditorPopupMenu();
-  TEditorPopupMenu(const TEditorPopupMenu&) = delete;  // owns its menu handle
-  TEditorPopupMenu& operator=(const TEditorPopupMenu&) = delete;
-
-  HMENU Handle() const { return menu_; }
+  HMENU Handle() const { return menu_.Get(); }
   // Sets the enabled states and check marks from the editor (the pop-up handler).
   void Prepare();
   // Pops up at a screen point for `owner`, runs the chosen item; false when none was.
@@ -25,7 +22,7 @@ class TEditorPopupMenu {
 
  private:
   TEditorCore& editor_;
-  HMENU menu_ = nullptr;
+  win::UniqueMenu menu_;  // destroyed with its submenus
 };
 
 }  // namespace glean

@@ -47,14 +47,14 @@ class TPaneAccessible : public IAccessible {
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
  private:
-  friend class win::TComRefCount;  // deletes it with the last reference
+  friend class win::ComRefCount;  // deletes it with the last reference
   virtual ~TPaneAccessible() = default;
   // S_OK for the object itself, else the error to answer.
   HRESULT Check(const VARIANT& child) const;
   HRESULT Nothing(const VARIANT& child, BSTR* out);
 
   TPaneAccess* owner_;
-  win::TComRefCount refs_;
+  win::ComRefCount refs_;
 };
 
 }  // namespace glean::access

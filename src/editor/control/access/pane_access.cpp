@@ -2,19 +2,11 @@
 
 #include "editor/control/access/msaa_object.h"
 #include "editor/control/access/uia_provider.h"
+#include "win/cp932_text.h"
 
 namespace glean::access {
 
-std::u16string Widen(std::string_view text) {
-  if (text.empty()) return {};
-  const int n = MultiByteToWideChar(932, 0, text.data(), int(text.size()), nullptr, 0);
-  std::u16string out(size_t(std::max(n, 0)), u'\0');
-  if (n > 0)
-    MultiByteToWideChar(932, 0, text.data(), int(text.size()), reinterpret_cast<wchar_t*>(out.data()), n);
-  return out;
-}
-
-TPaneAccess::TPaneAccess(HWND hwnd, TEditorCore& editor) : hwnd_(hwnd), text_(editor, Widen) {}
+TPaneAccess::TPaneAccess(HWND hwnd, TEditorCore& editor) : hwnd_(hwnd), text_(editor, win::FromCodePage932) {}
 
 TPaneAccess::~TPaneAccess() {
   if (provider_) {
@@ -86,11 +78,10 @@ void TPaneAccess::Notify(const std::string& text, const char16_t* activity) {
   auto listening = uia::Functions().ClientsAreListening;
   if (!fn || !listening || !listening()) return;
   win::ComPtr<IRawElementProviderSimple> p(Provider());
-  BSTR display = win::MakeBstr(Widen(text));
-  BSTR activityId = win::MakeBstr(activity);
-  fn(p.Get(), uia::kNotificationKindActionCompleted, uia::kNotificationProcessingMostRecent, display, activityId);
-  SysFreeString(display);
-  SysFreeString(activityId);
+  win::UniqueBstr display(win::MakeBstr(win::FromCodePage932(text)));
+  win::UniqueBstr activityId(win::MakeBstr(activity));
+  fn(p.Get(), uia::kNotificationKindActionCompleted, uia::kNotificationProcessingMostRecent, display.Get(),
+     activityId.Get());
 }
 
 }  // namespace glean::access

@@ -52,7 +52,4 @@ class TPaneAccess {
   TPaneAccessible* accessible_ = nullptr;
 };
 
-// Code page 932 to UTF-16 (the other way is win::ToCodePage932, Glean's one rule).
-std::u16string Widen(std::string_view text);
-
 }  // namespace glean::access

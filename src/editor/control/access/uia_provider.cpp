@@ -162,7 +162,7 @@ class TPaneRange final : public uia::ITextRangeProvider {
   }
 
  private:
-  friend class win::TComRefCount;  // deletes it with the last reference
+  friend class win::ComRefCount;  // deletes it with the last reference
   ~TPaneRange() = default;
   // Our range behind a client's pointer (null for another kind); whose pane it belongs
   // to is the portable range's to judge.
@@ -177,7 +177,7 @@ class TPaneRange final : public uia::ITextRangeProvider {
   // Declared first: the range's endpoints go before the provider's last reference does.
   win::ComPtr<TPaneProvider> provider_;
   TTextRange range_;
-  win::TComRefCount refs_;
+  win::ComRefCount refs_;
 };
 }  // namespace
 

@@ -44,13 +44,13 @@ class TPaneProvider : public IRawElementProviderSimple, public uia::ITextProvide
   uia::ITextRangeProvider* NewRange(TRange r);
 
  private:
-  friend class win::TComRefCount;  // deletes it with the last reference
+  friend class win::ComRefCount;  // deletes it with the last reference
   virtual ~TPaneProvider() = default;
   HRESULT RangeArray(TRange r, SAFEARRAY** out);
 
   TPaneAccess* owner_;
   TRangeHome home_;
-  win::TComRefCount refs_;
+  win::ComRefCount refs_;
 };
 
 }  // namespace glean::access
