@@ -168,32 +168,43 @@ const std::string& TenMegabytes() {
   return text;
 }
 
+// The line split of `text`: the baseline of the whole-text operations.
+void SplitOnly(const std::string& text) {
+  std::vector<std::string> lines = SplitLines(text);
+  benchmark::DoNotOptimize(lines.data());
+}
+
+// Runs `op` and its baseline alternately, records both best times and reports their
+// ratio under `name`.
+template <class Base, class Op>
+void ReportAgainst(benchmark::State& state, const std::string& name, double goal, Base&& base, Op&& op) {
+  double baseline = 0, best = 0;
+  for (auto _ : state) std::tie(baseline, best) = Alternate(3, base, op);
+  state.counters["baseline_ms"] = baseline * 1e3;
+  state.counters["model_ms"] = best * 1e3;
+  Report(state, name, best / baseline, goal);
+}
+
+// The main pane's wrap: at 80 bytes, words kept whole, the leading rules on.
+TEditorWrapOption& WrapAt80(BenchEditor& e) {
+  TEditorWrapOption& o = e.List().WrapOption();
+  o.SetWrapByte(80);
+  o.SetWordBreak(true);
+  o.SetLeading(true);
+  e.List().SetWordWrap(true);
+  return o;
+}
+
 void SetText(benchmark::State& state, bool wrap) {
   const std::string& text = TenMegabytes();
   BenchEditor e(false);
-  if (wrap) {
-    e.List().WrapOption().SetWrapByte(80);
-    e.List().WrapOption().SetWordBreak(true);
-    e.List().WrapOption().SetLeading(true);
-    e.List().SetWordWrap(true);
-  }
-  double baseline = 0, best = 0;
-  for (auto _ : state) {
-    std::tie(baseline, best) = Alternate(
-        3,
-        [&] {
-          std::vector<std::string> lines = SplitLines(text);
-          benchmark::DoNotOptimize(lines.data());
-        },
-        [&] {
-          e.Lines().SetText(text);
-          e.Lines().Clear();
-        });
-  }
-  state.counters["baseline_ms"] = baseline * 1e3;
-  state.counters["model_ms"] = best * 1e3;
-  Report(state, wrap ? "set-text 10 MB, wrap on (W 80)" : "set-text 10 MB, wrap off", best / baseline,
-         3);
+  if (wrap) WrapAt80(e);
+  ReportAgainst(state, wrap ? "set-text 10 MB, wrap on (W 80)" : "set-text 10 MB, wrap off", 3,
+                [&] { SplitOnly(text); },
+                [&] {
+                  e.Lines().SetText(text);
+                  e.Lines().Clear();
+                });
 }
 void BM_SetTextWrapOff(benchmark::State& s) { SetText(s, false); }
 void BM_SetTextWrapOn(benchmark::State& s) { SetText(s, true); }
@@ -204,31 +215,16 @@ BENCHMARK(BM_SetTextWrapOn)->Unit(benchmark::kMillisecond)->Iterations(1);
 void BM_Rewrap(benchmark::State& state) {
   const std::string& text = TenMegabytes();
   BenchEditor e(false);
-  TEditorWrapOption& o = e.List().WrapOption();
-  o.SetWrapByte(80);
-  o.SetWordBreak(true);
-  o.SetLeading(true);
-  e.List().SetWordWrap(true);
+  TEditorWrapOption& o = WrapAt80(e);
   e.Lines().SetText(text);
   int width = 80;
-  double baseline = 0, best = 0;
-  for (auto _ : state) {
-    std::tie(baseline, best) = Alternate(
-        3,
-        [&] {
-          std::vector<std::string> lines = SplitLines(text);
-          benchmark::DoNotOptimize(lines.data());
-        },
-        [&] {
-          width = width == 80 ? 100 : 80;
-          o.SetWrapByte(width);
-        });
-  }
-  state.counters["baseline_ms"] = baseline * 1e3;
-  state.counters["model_ms"] = best * 1e3;
   // Reported only: both sides allocate in a heap the model's rows have cut up, and how
   // it lies moves the baseline by half.
-  Report(state, "rewrap 10 MB, W 80 <-> 100", best / baseline, 0);
+  ReportAgainst(state, "rewrap 10 MB, W 80 <-> 100", 0, [&] { SplitOnly(text); },
+                [&] {
+                  width = width == 80 ? 100 : 80;
+                  o.SetWrapByte(width);
+                });
 }
 BENCHMARK(BM_Rewrap)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -236,23 +232,12 @@ void BM_LoadFromFile(benchmark::State& state) {
   std::string path = "/tmp/glean_bench_50mb.txt";
   WriteFileBytes(path, MakeText(50u << 20, 2));
   BenchEditor e(false);
-  double baseline = 0, best = 0;
-  for (auto _ : state) {
-    std::tie(baseline, best) = Alternate(
-        3,
-        [&] {
-          std::vector<std::string> lines = SplitLines(ReadFileBytes(path));
-          benchmark::DoNotOptimize(lines.data());
-        },
-        [&] {
-          e.Lines().LoadFromFile(path);
-          e.Lines().Clear();
-        });
-  }
+  ReportAgainst(state, "LoadFromFile 50 MB", 3, [&] { SplitOnly(ReadFileBytes(path)); },
+                [&] {
+                  e.Lines().LoadFromFile(path);
+                  e.Lines().Clear();
+                });
   std::remove(path.c_str());
-  state.counters["baseline_ms"] = baseline * 1e3;
-  state.counters["model_ms"] = best * 1e3;
-  Report(state, "LoadFromFile 50 MB", best / baseline, 3);
 }
 BENCHMARK(BM_LoadFromFile)->Unit(benchmark::kMillisecond)->Iterations(1);
 

@@ -48,6 +48,10 @@ HWND FindChosenWindow(const std::string& title) {
   return search.visible ? search.visible : search.any;
 }
 
+bool ListsDesktopFolder(const std::string& title) {
+  return title == kDesktopTitle && !FindWindowA(nullptr, kDesktopTitle);
+}
+
 namespace {
 void EndWithError(CapturedText& out, int linesBefore, const std::string& line) {
   out.ClearSource();  // the error came in the middle of an item
@@ -164,7 +168,7 @@ CaptureOutcome CaptureWindow(const CaptureRun& run, const CaptureRequest& reques
   out.StopRequested = request.StopRequested;
   out.Limits = request.Limits;
 
-  if (request.SelectedTitle == kDesktopTitle && !FindWindowA(nullptr, kDesktopTitle)) {
+  if (ListsDesktopFolder(request.SelectedTitle)) {
     ListDesktopFolder(DesktopFolderFor(request.WindowsFolder), lines);
   } else {
     HWND window = request.Window ? request.Window : FindChosenWindow(request.SelectedTitle);

@@ -35,6 +35,9 @@ struct CaptureRequest {
 
 // The window a capture of `title` reads (null when none has the title).
 HWND FindChosenWindow(const std::string& title);
+// Whether a capture of `title` lists the desktop folder: the desktop entry, while no
+// window bears its title.
+bool ListsDesktopFolder(const std::string& title);
 
 // The one mark, per thread, that a capture is running there. The list-view reader lets
 // pending messages be handled, so a click can ask for another capture or a search

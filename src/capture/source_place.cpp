@@ -20,24 +20,25 @@ std::optional<RECT> ClientToScreenRect(HWND hwnd, std::optional<RECT> r) {
 
 std::optional<RECT> ShowListViewRow(HWND view, const LineSource& s, const std::string& text) {
   if (s.row < 0 || s.row >= SendToTarget(view, LVM_GETITEMCOUNT)) return std::nullopt;
-  auto m = CreateMemMgrForWindow(view);
-  if (RemoteListView(view, *m, kTextSize).Cell(s.row, s.column) != text) return std::nullopt;
-  // The row alone selected and focused, as a click would leave it.
-  const Bitness bits = TargetBitness(*m);
-  const auto& L = ListViewItem(bits);
-  const ProcessAddress item = m->AllocMem(static_cast<uint32_t>(L.size));
-  StructImage state(L.size, bits);
-  state.PutU32(L.stateMask, LVIS_SELECTED | LVIS_FOCUSED);
-  Write(*m, state, item);
-  SendToTarget(view, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), AsParam(item));
-  state.PutU32(L.state, LVIS_SELECTED | LVIS_FOCUSED);
-  Write(*m, state, item);
-  SendToTarget(view, LVM_SETITEMSTATE, static_cast<WPARAM>(s.row), AsParam(item));
-  m->FreeMem(item);
-  SendToTarget(view, LVM_ENSUREVISIBLE, static_cast<WPARAM>(s.row), FALSE);
-  return ClientToScreenRect(view, ReadRemoteRect(*m, LVIR_BOUNDS, [&](ProcessAddress at) {
-    return SendToTarget(view, LVM_GETITEMRECT, static_cast<WPARAM>(s.row), AsParam(at)) != 0;
-  }));
+  return WithTargetMemory(view, [&](TProcessMemMgr& m) -> std::optional<RECT> {
+    if (RemoteListView(view, m, kTextSize).Cell(s.row, s.column) != text) return std::nullopt;
+    // The row alone selected and focused, as a click would leave it.
+    const Bitness bits = TargetBitness(m);
+    const auto& L = ListViewItem(bits);
+    const ProcessAddress item = m.AllocMem(static_cast<uint32_t>(L.size));
+    StructImage state(L.size, bits);
+    state.PutU32(L.stateMask, LVIS_SELECTED | LVIS_FOCUSED);
+    Write(m, state, item);
+    SendToTarget(view, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), AsParam(item));
+    state.PutU32(L.state, LVIS_SELECTED | LVIS_FOCUSED);
+    Write(m, state, item);
+    SendToTarget(view, LVM_SETITEMSTATE, static_cast<WPARAM>(s.row), AsParam(item));
+    m.FreeMem(item);
+    SendToTarget(view, LVM_ENSUREVISIBLE, static_cast<WPARAM>(s.row), FALSE);
+    return ClientToScreenRect(view, ReadRemoteRect(m, LVIR_BOUNDS, [&](ProcessAddress at) {
+      return SendToTarget(view, LVM_GETITEMRECT, static_cast<WPARAM>(s.row), AsParam(at)) != 0;
+    }));
+  });
 }
 
 // A stale item handle must never reach the control (it would read freed memory), so the
@@ -50,20 +51,21 @@ bool TreeHolds(HWND tree, Bitness bits, uint64_t wanted, int limit) {
 }
 
 std::optional<RECT> ShowTreeItem(HWND tree, const LineSource& s, const std::string& text, int limit) {
-  auto m = CreateMemMgrForWindow(tree);
-  const Bitness bits = TargetBitness(*m);
-  if (!TreeHolds(tree, bits, s.item, limit)) return std::nullopt;
-  const ProcessAddress record = m->AllocMem(static_cast<uint32_t>(TreeViewItem(bits).size));
-  const ProcessAddress buffer = m->AllocMem(kTextSize);
-  const std::string now = TreeItemText(tree, *m, s.item, record, buffer, kTextSize);
-  m->FreeMem(buffer);
-  m->FreeMem(record);
-  if (now != text) return std::nullopt;
-  SendToTarget(tree, TVM_SELECTITEM, TVGN_CARET, static_cast<LPARAM>(s.item));
-  SendToTarget(tree, TVM_ENSUREVISIBLE, 0, static_cast<LPARAM>(s.item));
-  return ClientToScreenRect(tree, ReadRemoteRect(*m, s.item, [&](ProcessAddress at) {
-    return SendToTarget(tree, TVM_GETITEMRECT, TRUE, AsParam(at)) != 0;
-  }));
+  return WithTargetMemory(tree, [&](TProcessMemMgr& m) -> std::optional<RECT> {
+    const Bitness bits = TargetBitness(m);
+    if (!TreeHolds(tree, bits, s.item, limit)) return std::nullopt;
+    const ProcessAddress record = m.AllocMem(static_cast<uint32_t>(TreeViewItem(bits).size));
+    const ProcessAddress buffer = m.AllocMem(kTextSize);
+    const std::string now = TreeItemText(tree, m, s.item, record, buffer, kTextSize);
+    m.FreeMem(buffer);
+    m.FreeMem(record);
+    if (now != text) return std::nullopt;
+    SendToTarget(tree, TVM_SELECTITEM, TVGN_CARET, static_cast<LPARAM>(s.item));
+    SendToTarget(tree, TVM_ENSUREVISIBLE, 0, static_cast<LPARAM>(s.item));
+    return ClientToScreenRect(tree, ReadRemoteRect(m, s.item, [&](ProcessAddress at) {
+      return SendToTarget(tree, TVM_GETITEMRECT, TRUE, AsParam(at)) != 0;
+    }));
+  });
 }
 
 std::optional<RECT> ShowListBoxItem(HWND list, const LineSource& s, const std::string& text) {
@@ -91,10 +93,11 @@ std::optional<RECT> ShowBarItem(HWND bar, const LineSource& s) {
   const bool status = s.kind == SourceKind::StatusPart;
   const LRESULT count = status ? SendToTarget(bar, SB_GETPARTS, 0, 0) : SendToTarget(bar, TB_BUTTONCOUNT);
   if (s.row < 0 || s.row >= count) return std::nullopt;
-  auto m = CreateMemMgrForWindow(bar);
-  return ClientToScreenRect(bar, ReadRemoteRect(*m, 0, [&](ProcessAddress at) {
-    return SendToTarget(bar, status ? SB_GETRECT : TB_GETITEMRECT, static_cast<WPARAM>(s.row), AsParam(at)) != 0;
-  }));
+  return WithTargetMemory(bar, [&](TProcessMemMgr& m) {
+    return ClientToScreenRect(bar, ReadRemoteRect(m, 0, [&](ProcessAddress at) {
+      return SendToTarget(bar, status ? SB_GETRECT : TB_GETITEMRECT, static_cast<WPARAM>(s.row), AsParam(at)) != 0;
+    }));
+  });
 }
 
 std::optional<RECT> WindowRectOf(HWND hwnd) {

@@ -188,6 +188,7 @@ class TBody {
   std::optional<capture::Table> CaretTable();
   void RefuseSourceCommand(const char* text);
   void StartWatch();
+  void RestartWatch(HWND window);
   void WatchAfterCapture();
   void WatchReport(const std::string& text);
   void WatchChanged(const watch::CaptureChange& change);

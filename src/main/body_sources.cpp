@@ -22,13 +22,7 @@ namespace {
 constexpr DWORD kActivationWait = 2000;  // milliseconds
 
 // The logical line the caret is on: the rows of a wrapped line count once.
-int CaretLine(TEditor& pane) {
-  TEditorScreenStrings& rows = pane.ListRows();
-  int line = 0;
-  for (int r = 0; r < pane.Row() && r < rows.Count(); ++r)
-    if (rows.RowAttribute(r) == TRowAttribute::LineBreak) ++line;
-  return line;
-}
+int CaretLine(TEditor& pane) { return pane.ListRows().LineBreaksBefore(pane.Row()); }
 
 std::string Utf8WithByteOrderMark(const std::string& cp932) {
   const std::u16string wide = win::FromCodePage932(cp932);

@@ -36,7 +36,7 @@ void TBody::WatchClick() {
 }
 
 void TBody::StartWatch() {
-  const bool desktop = SelectedTitle_ == capture::kDesktopTitle && !FindWindowA(nullptr, capture::kDesktopTitle);
+  const bool desktop = capture::ListsDesktopFolder(SelectedTitle_);
   HWND window = desktop || SelectedTitle_.empty() ? nullptr : capture::FindChosenWindow(SelectedTitle_);
   if (CapturedLines_.Count() == 0 || (!desktop && !window)) {
     WatchReport(watch::kNothingToWatch);
@@ -53,9 +53,7 @@ void TBody::StartWatch() {
     handlers.Options = [this] { return capture_; };
     watch_ = std::make_unique<watch::TWatcher>(std::move(handlers));
   }
-  watch_->Start(window, SelectedTitle_, CapturedLines_.Items(), windowsFolder_,
-                watch::WatchInterval(view_.watch_interval_ms));
-  watchedRows_.clear();
+  RestartWatch(window);
   SetWatchStatus(watch::WatchStatus(SelectedTitle_));
   WatchReport(watch::WatchStarted(SelectedTitle_));
 }
@@ -64,15 +62,19 @@ void TBody::StartWatch() {
 // turned on), or, for the same window, starts again from what the pane now shows.
 void TBody::WatchAfterCapture() {
   if (!Watching()) return;
-  const bool desktop = SelectedTitle_ == capture::kDesktopTitle && !FindWindowA(nullptr, capture::kDesktopTitle);
-  HWND window = desktop ? nullptr : capture::FindChosenWindow(SelectedTitle_);
+  HWND window = capture::ListsDesktopFolder(SelectedTitle_) ? nullptr : capture::FindChosenWindow(SelectedTitle_);
   if (window == watch_->Window() && SelectedTitle_ == watch_->Title()) {
-    watch_->Start(window, SelectedTitle_, CapturedLines_.Items(), windowsFolder_,
-                  watch::WatchInterval(view_.watch_interval_ms));
-    watchedRows_.clear();
+    RestartWatch(window);
     return;
   }
   StartWatch();
+}
+
+// The watch of `window` from what was captured last; no row is marked as changed.
+void TBody::RestartWatch(HWND window) {
+  watch_->Start(window, SelectedTitle_, CapturedLines_.Items(), windowsFolder_,
+                watch::WatchInterval(view_.watch_interval_ms));
+  watchedRows_.clear();
 }
 
 // The watch speaks whether Glean is in front or not: that is what it is for.
@@ -120,12 +122,9 @@ void TBody::FollowInPane(const watch::CaptureChange& change) {
   LineSources_ = change.Sources;
   Data_->Lines().Assign(CapturedLines_);
   const int start = after.OffsetOf(watch::MapPlace(change.Diff, change.After, caret));
-  if (selLength > 0 && watch::PlaceKept(change.Diff, caret) && watch::PlaceKept(change.Diff, selEnd)) {
-    Data_->SetSelStart(start);
+  Data_->SetSelStart(start);
+  if (selLength > 0 && watch::PlaceKept(change.Diff, caret) && watch::PlaceKept(change.Diff, selEnd))
     Data_->SetSelLength(after.OffsetOf(watch::MapPlace(change.Diff, change.After, selEnd)) - start);
-  } else {
-    Data_->SetSelStart(start);
-  }
   const int topLine = watch::MapLine(change.Diff, top.Line);
   if (topLine >= 0) Data_->SetTopRow(Data_->Lines().LineToRow(topLine));
   following_ = false;

@@ -96,6 +96,13 @@ int TEditorScreenStrings::LineStartRow(int row) const {
   return row;
 }
 
+int TEditorScreenStrings::LineBreaksBefore(int row) const {
+  int breaks = 0;
+  for (int r = 0; r < row && r < Count(); ++r)
+    if (RowAttribute(r) == TRowAttribute::LineBreak) ++breaks;
+  return breaks;
+}
+
 int TEditorScreenStrings::LineEndRow(int row) const {
   if (row < 0) return row;
   while (row < Count() - 1 && RowAttribute(row) == TRowAttribute::Wrapped) ++row;

@@ -63,6 +63,8 @@ class TEditorScreenStrings : public TEditorStringList {
   TLineText GetLineText(int row, int count) const;
   int LineStartRow(int row) const;
   int LineEndRow(int row) const;
+  // The line breaks among the rows before `row`: the logical line `row` is on.
+  int LineBreaksBefore(int row) const;
 
   // The editing primitive: replaces rows row..row+count-1 by `text` (count 0 inserts
   // before `row`). Does nothing for a range outside the list or an empty change.

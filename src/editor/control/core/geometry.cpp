@@ -17,10 +17,7 @@ int TEditorCore::LeftbarMaxNumber() const {
     const bool emptyRowAfter = count == 0 || list_->RowAttribute(count - 1) == TRowAttribute::LineBreak;
     return (emptyRowAfter ? count : count - 1) + base;
   }
-  int breaks = 0;
-  for (int r = 0; r < count; ++r)
-    if (list_->RowAttribute(r) == TRowAttribute::LineBreak) ++breaks;
-  return breaks + base;
+  return list_->LineBreaksBefore(count) + base;
 }
 
 void TEditorCore::UpdateLeftbarDigits() {
