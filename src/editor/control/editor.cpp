@@ -11,9 +11,9 @@
 #include "editor/control/editor_resources.h"
 #include "editor/control/gdi_canvas.h"
 #include "ui/application.h"
+#include "ui/clipboard.h"
 #include "ui/dpi.h"
 #include "win/cp932_text.h"
-#include "win/global_memory.h"
 #include "win/os_error.h"
 
 namespace glean {
@@ -31,29 +31,20 @@ UINT TEditor::BoxClipboardFormat() {
   return format;
 }
 
-namespace {
-// One clipboard format's copy of `text` with its terminating zero; false on failure.
-bool PutClipboardText(UINT format, const std::string& text) {
-  win::UniqueGlobal memory = win::GlobalCopyOf(text);
-  if (!memory || !SetClipboardData(format, memory.Get())) return false;  // a refused block is freed here
-  memory.Release();  // the clipboard's now
-  return true;
-}
-}  // namespace
-
 void TEditor::SetClipboardText(const std::string& text, bool box) {
-  if (!OpenClipboard(hwnd_)) win::RaiseLastOSError();
+  ui::OpenedClipboard clipboard(hwnd_);
+  if (!clipboard.IsOpen()) win::RaiseLastOSError();
   EmptyClipboard();
-  const bool ok = PutClipboardText(CF_TEXT, text) &&
-                  (!box || PutClipboardText(BoxClipboardFormat(), text));
-  CloseClipboard();
+  const bool ok = ui::PutClipboardText(CF_TEXT, text) && (!box || ui::PutClipboardText(BoxClipboardFormat(), text));
   if (!ok) win::RaiseLastOSError();
 }
 
 bool TEditor::ClipboardHasText() const { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
 
 bool TEditor::GetClipboardText(std::string& text, bool& box) {
-  if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(hwnd_)) return false;
+  if (!IsClipboardFormatAvailable(CF_TEXT)) return false;
+  ui::OpenedClipboard clipboard(hwnd_);
+  if (!clipboard.IsOpen()) return false;
   bool ok = false;
   if (HANDLE h = GetClipboardData(CF_TEXT)) {
     if (const char* p = static_cast<const char*>(GlobalLock(h))) {
@@ -63,7 +54,6 @@ bool TEditor::GetClipboardText(std::string& text, bool& box) {
     }
   }
   box = IsClipboardFormatAvailable(BoxClipboardFormat()) != FALSE;
-  CloseClipboard();
   return ok;
 }
 
